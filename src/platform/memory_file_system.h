@@ -1,0 +1,62 @@
+// An in-memory file system with drives and their types, folders and files.
+// Paths compare case-insensitively; "\" and "/" both separate; a relative
+// path is taken from the current directory (by default the program folder
+// C:\Program Files\Suite).
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace platform {
+
+class MemoryFileSystem : public FileSystem {
+ public:
+  MemoryFileSystem();  // drive C: fixed, Windows folder C:\WINDOWS (exists)
+
+  void AddDrive(char letter, int type);
+  void AddFolder(const std::string& path);                 // and the folders above it
+  void AddFile(const std::string& path, std::string bytes = {},
+               std::int64_t modified = 0);                 // and the folders above it
+  void SetWindowsFolder(const std::string& path);
+  void SetSpecialFolder(int csidl, const std::string& path);
+  void SetCurrentDirectory(const std::string& path);
+  // Paths under which queries cannot be answered (FolderState::kUnknown).
+  void AddUnreadable(const std::string& path);
+  // Makes ReplaceFile fail, to test that a failed save keeps the old file.
+  void FailWrites(bool fail);
+  // Number of FileExists and QueryFolder calls so far.
+  int QueryCount() const;
+
+  bool FileExists(const std::string& path) override;
+  FolderState QueryFolder(const std::string& path) override;
+  std::vector<Drive> Drives() override;
+  std::string WindowsFolder() override;
+  std::string SpecialFolderPath(int csidl) override;
+  std::vector<FileEntry> ListFolder(const std::string& path) override;
+  bool ReadFile(const std::string& path, std::string* bytes) override;
+  bool ReplaceFile(const std::string& path, const std::string& bytes) override;
+  bool CreateFolder(const std::string& path) override;
+  bool DeleteFile(const std::string& path) override;
+
+ private:
+  struct File {
+    std::string bytes;
+    std::int64_t modified = 0;
+  };
+  std::string Key(const std::string& path) const;  // absolute, upper case, "\" separated
+
+  std::map<char, int> drives_;
+  std::set<std::string> folders_;
+  std::map<std::string, File> files_;
+  std::set<std::string> unreadable_;
+  std::map<int, std::string> special_;
+  std::string windows_folder_;
+  std::string current_directory_;
+  bool fail_writes_ = false;
+  int queries_ = 0;
+};
+
+}  // namespace platform

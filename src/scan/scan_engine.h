@@ -1,0 +1,69 @@
+// The scan engine: the scan run started by the scan button, the area
+// dispatch, the registry walker, the exclusion match and the problem record.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/text_source.h"
+#include "platform/file_system.h"
+#include "platform/registry.h"
+#include "scan/file_reference_check.h"
+#include "scan/kept_texts.h"
+#include "scan/registry_reader.h"
+#include "scan/scan_window.h"
+
+namespace scan {
+
+class ScanEngine {
+ public:
+  ScanEngine(platform::Registry& registry, platform::FileSystem& files,
+             common::TextSource& texts, ScanWindow& window, const KeptTexts& kept);
+
+  // A press on the scan button (or the scan-now link): starts a scan when the
+  // button shows a start caption, otherwise only runs the closing steps,
+  // which is how a press during a scan stops it.
+  void OnScanPressed();
+
+  // Starts the scanner of one area code; unknown codes start nothing.
+  void ScanKey(const std::string& skey);
+  // Scans `path` below `root` and everything under it.
+  void WalkKey(std::uint32_t root, const std::string& path);
+  // True when the text of any exclusion rule occurs in strkey.
+  bool InExcludeList(const std::string& strkey);
+  // Records one problem unless the CD-ROM/network filter drops it.
+  void AddtoList(std::uint32_t sRootKey, const std::string& sKeyLocation,
+                 const std::string& sKeyname, const std::string& sKeyValue,
+                 std::uint32_t vType, const std::string& sReason);
+  // True when the scan button shows a start caption again.
+  bool ScanStopped();
+
+  int ProblemCount() const { return problem_count_; }
+  int ProgressValue() const { return progress_; }
+
+  RegistryReader& reader() { return reader_; }
+  FileReferenceCheck& file_check() { return check_; }
+
+ private:
+  void StepProgress();
+  void RunAreas();
+  void CloseScan();
+
+  RegistryReader reader_;
+  FileReferenceCheck check_;
+  common::TextSource& texts_;
+  ScanWindow& window_;
+  const KeptTexts& kept_;
+  std::int32_t problem_count_ = 0;
+  int progress_ = 0;
+};
+
+// The root key name ("HKEY_CURRENT_USER", ...); empty for any other handle.
+std::string HkeyText(std::uint32_t sRootKey);
+// The drive type of the drive whose root ("C:\") equals `root` exactly; 0 for none.
+int DriveTypeOf(platform::FileSystem& files, const std::string& root);
+// The root of a path as PathStripToRoot leaves it, as far as a drive root
+// goes: "D:\" for a text beginning with "D:\", otherwise a text no drive has.
+std::string DriveRootOf(const std::string& text);
+
+}  // namespace scan
