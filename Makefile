@@ -27,8 +27,9 @@ test-native: native
 test-windows: windows
 	scripts/with-wine ctest --preset windows
 
+# The bench seeds its registry into a prefix of its own, kept between runs.
 bench: windows
-	scripts/with-wine build/windows/bench/scan_bench.exe
+	SUITE_WINEPREFIX=$(CURDIR)/build/bench-prefix scripts/with-wine scripts/wine-exec build/windows/tests/scan_bench.exe
 
 clean:
 	rm -rf build
