@@ -22,7 +22,7 @@
 #include "platform/win32/win32_registry.h"
 #include "scan/kept_texts.h"
 #include "scan/scan_engine.h"
-#include "shell/message_pump.h"
+#include "bench/quiet_scan_window.h"
 
 namespace {
 
@@ -163,41 +163,6 @@ void BareWalk(HKEY parent, const wchar_t* path, BareCounts& counts, std::vector<
   RegCloseKey(key);
 }
 
-// The window side of a scan as the main window provides it: the same pump,
-// a running scan's caption, and rows that go nowhere.
-class BenchWindow : public scan::ScanWindow {
- public:
-  explicit BenchWindow(std::string caption) : caption_(std::move(caption)) {}
-  long problems() const { return problems_; }
-
-  std::string ScanCaption() override { return caption_; }
-  void SetScanCaption(const std::string& caption) override { caption_ = caption; }
-  void SetScanLinkCaption(const std::string&) override {}
-  void Yield() override { pump_.Yield(); }
-  void ClearProblems() override { problems_ = 0; }
-  void AppendProblem(const scan::ProblemEntry&) override { ++problems_; }
-  void EnableProblemList(bool) override {}
-  void SetCountLabel(const std::string&) override {}
-  void SetStatusPanel(int, const std::string&) override {}
-  void ShowProgress(bool) override {}
-  void SetProgress(int) override {}
-  void SetBusyCursor(bool) override {}
-  void PlayClip(const std::string&) override {}
-  void StopClip() override {}
-  void EnableLink(int, bool) override {}
-  int ShowMessage(const std::string&, const std::string&, unsigned) override { return 1; }
-  bool SkipCdLan() override { return false; }
-  std::vector<scan::ScanArea> ScanAreas() override { return {}; }
-  const std::vector<scan::ExcludeRule>& ExcludeRules() override { return rules_; }
-  std::string ProgramFolder() override { return {}; }
-
- private:
-  shell::MessagePump pump_;
-  std::string caption_;
-  std::vector<scan::ExcludeRule> rules_;
-  long problems_ = 0;
-};
-
 double Seconds(std::chrono::steady_clock::duration d) {
   return std::chrono::duration<double>(d).count();
 }
@@ -222,7 +187,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("the language library gave no texts: is phrasebook.dll beside scan_bench.exe?\n");
     return 1;
   }
-  BenchWindow window(kept.stop_caption);
+  bench::QuietScanWindow window(kept.stop_caption);
   scan::ScanEngine engine(registry, files, texts, window, kept);
   std::vector<BYTE> data(64 * 1024);
 
@@ -243,7 +208,7 @@ int wmain(int argc, wchar_t** argv) {
 
   std::printf("keys walked:       %ld\n", counts.keys);
   std::printf("values read:       %ld\n", counts.values);
-  std::printf("problems found:    %ld\n", window.problems());
+  std::printf("problems found:    %ld\n", static_cast<long>(window.problems().size()));
   std::printf("bare enumeration:  %.3f s (best of %d)\n", bare_best, shape.rounds);
   std::printf("scan walk:         %.3f s (best of %d)\n", scan_best, shape.rounds);
   std::printf("ratio scan / bare: %.2f (goal: at most 1.50)\n", scan_best / bare_best);
