@@ -5,6 +5,12 @@
 #include <string>
 #include <vector>
 
+// <windows.h> defines Yield() as an empty macro (a 16-bit Windows relic) that
+// would swallow ScanWindow::Yield wherever both are seen.
+#ifdef Yield
+#undef Yield
+#endif
+
 #include "scan/exclude_rule.h"
 #include "scan/problem_entry.h"
 #include "scan/scan_area.h"
