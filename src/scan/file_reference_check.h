@@ -2,6 +2,7 @@
 // exists. Lenient: whatever cannot be judged counts as sound.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/file_system.h"
@@ -30,7 +31,7 @@ class FileReferenceCheck {
 
  private:
   platform::FileSystem& files_;
-  std::string windows_folder_;  // fetched once; it does not change while we run
+  std::optional<std::string> windows_folder_;  // fetched once; it does not change while we run
 };
 
 }  // namespace scan

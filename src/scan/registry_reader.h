@@ -28,7 +28,8 @@ class RegistryReader {
   platform::KeyHandle OpenRegKey(platform::KeyHandle root, const std::string& path);
   void CloseRegKey(platform::KeyHandle key);
   KeyCounts QueryKeyCounts(platform::KeyHandle key);
-  // Sub-key name at `index`, trimmed of spaces; empty when there is none.
+  // Sub-key name at `index` up to its first NUL, trimmed of spaces; empty
+  // when there is none or it cannot be read.
   std::string EnumSubKeyName(platform::KeyHandle key, std::uint32_t index);
   // Value at `index`: strings up to their first NUL (a multi-string gives its
   // first string), REG_DWORD as signed decimal, every other type empty.

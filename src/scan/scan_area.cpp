@@ -1,1 +1,31 @@
-// (to be written)
+#include <string>
+#include <vector>
+
+#include "common/strings.h"
+#include "scan/scan_area.h"
+
+namespace scan {
+
+std::vector<ScanArea> DefaultScanAreas(common::TextSource& texts) {
+  const std::vector<std::string> codes = common::Split("HKCU;HKU;HKLM;DLL;VDD;FONT;IFA;COM", ';');
+  const std::vector<std::string> names = common::Split(
+      "HKEY_CURRENT_USER;HKEY_USERS;HKEY_LOCAL_MACHINE;Invalid Shared Dll's;"
+      "Vitual Device Derives;Bad Font References;Invalid File Associations;ActiveX and COM",
+      ';');
+  // Each description but the last ends with its own ";", so the joined
+  // texts split into one piece per area.
+  std::string joined;
+  for (int number = 98; number <= 105; ++number) {
+    joined += texts.GetText("HIVECARE_REGCLEANER_STRING_" + std::to_string(number));
+  }
+  const std::vector<std::string> descriptions = common::Split(joined, ';');
+
+  std::vector<ScanArea> areas;
+  for (std::size_t i = 0; i < codes.size(); ++i) {
+    // A language whose texts do not split into eight still lists every area.
+    areas.push_back({codes[i], names[i], i < descriptions.size() ? descriptions[i] : "", true});
+  }
+  return areas;
+}
+
+}  // namespace scan
