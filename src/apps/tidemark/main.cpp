@@ -1,0 +1,35 @@
+// tidemark, the registry cleaner: the main window over the real registry,
+// file system, language library and message boxes.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/win32/message_boxes_win32.h"
+#include "platform/win32/phrasebook_texts.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_registry.h"
+#include "shell/main_window.h"
+#include "shell/program_folder.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
+                                                     ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS |
+                                                     ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  platform::Win32Registry registry;
+  platform::Win32FileSystem files;
+  platform::PhrasebookTexts texts;
+  platform::Win32MessageBoxes boxes;
+  shell::MainWindow window(registry, files, texts, boxes, shell::ProgramFolder());
+  if (!window.Create()) return 1;
+  // Shown at once for now; the start page will come first.
+  ShowWindow(window.hwnd(), show);
+
+  MSG msg{};
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (window.hwnd() && IsDialogMessageW(window.hwnd(), &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}

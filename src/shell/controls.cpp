@@ -1,0 +1,68 @@
+#include "shell/controls.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "platform/win32/text_convert.h"
+
+namespace shell {
+
+std::wstring WideText(HWND control) {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+  const int length = GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<size_t>(std::max(length, 0)));
+  return text;
+}
+
+HWND CreateControl(HWND parent, int id, const wchar_t* window_class, DWORD style,
+                   const RECT& place, HFONT font, const wchar_t* text, DWORD ex_style) {
+  HWND control = CreateWindowExW(ex_style, window_class, text, WS_CHILD | style, place.left,
+                                 place.top, place.right - place.left, place.bottom - place.top,
+                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 GetModuleHandleW(nullptr), nullptr);
+  if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  return control;
+}
+
+void SetText(HWND control, const std::string& text) {
+  SetWindowTextW(control, platform::Utf8ToWide(text).c_str());
+}
+
+std::string GetText(HWND control) { return platform::WideToUtf8(WideText(control)); }
+
+SIZE TextSize(HWND control, const std::wstring& text) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT r{0, 0, 0, 0};
+  // An empty text still has a line's height.
+  DrawTextW(dc, text.empty() ? L" " : text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return SIZE{text.empty() ? 0 : r.right - r.left, r.bottom - r.top};
+}
+
+void SizeToText(HWND control, int extra_width, int min_height) {
+  const SIZE size = TextSize(control, WideText(control));
+  SetWindowPos(control, nullptr, 0, 0, size.cx + extra_width, std::max<LONG>(size.cy, min_height),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetColumnText(HWND list, int column, const std::string& text) {
+  std::wstring wide = platform::Utf8ToWide(text);
+  LVCOLUMNW col{};
+  col.mask = LVCF_TEXT;
+  col.pszText = wide.data();
+  SendMessageW(list, LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&col));
+}
+
+void AddColumn(HWND list, int column, int width, const wchar_t* text) {
+  LVCOLUMNW col{};
+  col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  col.cx = width;
+  col.pszText = const_cast<wchar_t*>(text);
+  col.iSubItem = column;
+  SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&col));
+}
+
+}  // namespace shell

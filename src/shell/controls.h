@@ -1,0 +1,30 @@
+// Small helpers over the standard controls: creation at a place in pixels,
+// texts in UTF-8 (the system's text) converted at the boundary, sizes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace shell {
+
+// Creates a child control with `id`, visible unless `style` says otherwise.
+HWND CreateControl(HWND parent, int id, const wchar_t* window_class, DWORD style,
+                   const RECT& place, HFONT font, const wchar_t* text = L"", DWORD ex_style = 0);
+
+void SetText(HWND control, const std::string& text);
+std::string GetText(HWND control);
+std::wstring WideText(HWND control);
+
+// Width and height of `text` in the control's font, with access-key
+// ampersands processed as a label draws them.
+SIZE TextSize(HWND control, const std::wstring& text);
+// Resizes a control to its text plus `extra_width` pixels at the left;
+// the control's left and top stay.
+void SizeToText(HWND control, int extra_width = 0, int min_height = 0);
+
+// A list view column header.
+void SetColumnText(HWND list, int column, const std::string& text);
+void AddColumn(HWND list, int column, int width, const wchar_t* text);
+
+}  // namespace shell

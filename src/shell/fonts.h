@@ -1,0 +1,36 @@
+// The fonts a window's design names (face, size in points, bold, underline),
+// made once at the screen's DPI and freed with the window.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace shell {
+
+struct FontSpec {
+  const wchar_t* face = L"Arial";
+  int hundredths_pt = 900;  // 11.25 pt is 1125
+  bool bold = false;
+  bool underline = false;
+};
+
+class Fonts {
+ public:
+  explicit Fonts(int dpi) : dpi_(dpi) {}
+  ~Fonts();
+  Fonts(const Fonts&) = delete;
+  Fonts& operator=(const Fonts&) = delete;
+
+  // The font for `spec`, made on first use; null only when GDI fails.
+  HFONT Get(const FontSpec& spec);
+
+ private:
+  using Key = std::tuple<std::wstring, int, bool, bool>;
+  int dpi_;
+  std::map<Key, HFONT> fonts_;
+};
+
+}  // namespace shell

@@ -1,0 +1,306 @@
+#include "shell/main_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <utility>
+
+#include "platform/win32/text_convert.h"
+#include "platform/win32/window_icon.h"
+#include "shell/controls.h"
+
+namespace shell {
+
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+}  // namespace
+
+MainWindow::MainWindow(platform::Registry& registry, platform::FileSystem& files,
+                       common::TextSource& texts, platform::MessageBoxes& boxes,
+                       std::string program_folder)
+    : boxes_(boxes),
+      texts_(texts),
+      program_folder_(std::move(program_folder)),
+      fonts_(layout_.dpi()),
+      link_art_(layout_.dpi()),
+      white_brush_(CreateSolidBrush(RGB(255, 255, 255))),
+      page_grey_brush_(CreateSolidBrush(RGB(252, 252, 252))),
+      engine_(registry, files, texts, *this, kept_) {}
+
+MainWindow::~MainWindow() {
+  Destroy();  // the controls go before the fonts and brushes they use
+  for (HGDIOBJ object : {static_cast<HGDIOBJ>(background_brush_),
+                         static_cast<HGDIOBJ>(background_), static_cast<HGDIOBJ>(white_brush_),
+                         static_cast<HGDIOBJ>(page_grey_brush_)}) {
+    if (object) DeleteObject(object);
+  }
+}
+
+bool MainWindow::Create() {
+  if (!CreateWindowOf(L"TidemarkMain", L"", kStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, layout_.Px(10920), layout_.Px(8370))) {
+    return false;
+  }
+  pump_.set_dialog(hwnd());
+  CreateControls();
+  CreatePages();
+  SizeWindow();
+  MakeBackground();
+  Load();
+  return true;
+}
+
+HWND MainWindow::control(int id) const {
+  if (id == 0) return hwnd();
+  auto it = controls_.find(id);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+// Form_Load, as far as the window goes so far: texts, icon, place, the scan
+// areas with their default choices, the idle caption of the scan button.
+void MainWindow::Load() {
+  SetTexts();
+  platform::SetWindowIcon(hwnd(), L"AAA", true);
+  Centre();
+  FillLocations();
+  Button_SetCheck(control(kChkSkipCDLan), BST_UNCHECKED);
+  SetScanCaption(texts_.GetText("HIVECARE_REGCLEANER_STRING_305"));
+}
+
+// (screen - window) \ 2: a screen smaller than the window puts it partly
+// off the screen at the top left.
+void MainWindow::Centre() {
+  RECT r{};
+  GetWindowRect(hwnd(), &r);
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::FillLocations() {
+  HWND list = control(kLvLocations);
+  areas_ = scan::DefaultScanAreas(texts_);
+  ListView_DeleteAllItems(list);
+  for (size_t i = 0; i < areas_.size(); ++i) {
+    std::wstring name = platform::Utf8ToWide(areas_[i].name);
+    std::wstring description = platform::Utf8ToWide(areas_[i].description);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(i);
+    item.pszText = name.data();
+    const int row = ListView_InsertItem(list, &item);
+    ListView_SetItemText(list, row, 1, description.data());
+    ListView_SetCheckState(list, row, areas_[i].checked);
+  }
+}
+
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return OnCtlColor(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
+    case WM_DRAWITEM:
+      OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      return TRUE;
+    case WM_SETCURSOR:
+      if (OnSetCursor(reinterpret_cast<HWND>(wparam))) return TRUE;
+      break;
+    case WM_ERASEBKGND: {
+      RECT client{};
+      GetClientRect(hwnd(), &client);
+      FillRect(reinterpret_cast<HDC>(wparam), &client, background_brush_);
+      return 1;
+    }
+    case WM_DESTROY:
+      // A scan running under this close unwinds at its next stop test.
+      scan_caption_ = kept_.idle_caption;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd(), msg, wparam, lparam);
+}
+
+void MainWindow::OnCommand(int id, int code) {
+  if (id >= kLinks && id < kLinks + kLinkCount) {
+    if (code == STN_CLICKED) OnLinkClicked(id - kLinks);
+    return;
+  }
+  if (id == kCmdScan && code == BN_CLICKED) PressScan();
+}
+
+// cmdScan_Click, also run by the scan-now link.
+void MainWindow::PressScan() {
+  pump_.Defer();
+  engine_.OnScanPressed();
+}
+
+// lblLinks_Click. Repairs, the exclusion list, the web page and the language
+// changer come with their own parts of the program.
+void MainWindow::OnLinkClicked(int index) {
+  switch (index) {
+    case 0:
+      PressScan();
+      break;
+    case 1:
+      ShowPage(kPicTab0, true);
+      break;
+    case 3:
+      ShowPage(kPicTab2, true);
+      break;
+    case 7:
+      ShowPage(kPicTab0, false);
+      break;
+    case 8:
+      ShowPage(kPicTab2, false);
+      break;
+    default:
+      break;
+  }
+}
+
+// A shown page lies over the count area, the list and both link rows; the
+// scan button stays in view but cannot start a scan until the page closes.
+void MainWindow::ShowPage(int id, bool shown) {
+  HWND page = control(id);
+  if (shown) {
+    const RECT place = layout_.Rect({0, 930, 0, 0});
+    SetWindowPos(page, HWND_TOP, place.left, place.top, 0, 0, SWP_NOSIZE);
+    EnableWindow(page, TRUE);
+    ShowWindow(page, SW_SHOW);
+  } else {
+    ShowWindow(page, SW_HIDE);
+  }
+  EnableWindow(control(kCmdScan), !shown);
+}
+
+HBRUSH MainWindow::BackgroundFor(HDC dc, HWND control) const {
+  if (auto it = plain_backgrounds_.find(control); it != plain_backgrounds_.end()) {
+    return it->second;
+  }
+  if (GetParent(control) != hwnd()) return white_brush_;  // on a page
+  POINT origin{0, 0};
+  MapWindowPoints(control, hwnd(), &origin, 1);
+  SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+  return background_brush_;
+}
+
+LRESULT MainWindow::OnCtlColor(HDC dc, HWND control) {
+  auto colour = text_colours_.find(control);
+  SetTextColor(dc, colour == text_colours_.end() ? GetSysColor(COLOR_WINDOWTEXT) : colour->second);
+  SetBkMode(dc, TRANSPARENT);
+  return reinterpret_cast<LRESULT>(BackgroundFor(dc, control));
+}
+
+void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (IsLink(item.hwndItem)) link_art_.Draw(item, BackgroundFor(item.hDC, item.hwndItem));
+}
+
+bool MainWindow::IsLink(HWND control) const {
+  const int id = GetDlgCtrlID(control);
+  return id >= kLinks && id < kLinks + kLinkCount && this->control(id) == control;
+}
+
+bool MainWindow::OnSetCursor(HWND under_cursor) {
+  if (busy_) {
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    return true;
+  }
+  if (IsLink(under_cursor) && IsWindowEnabled(under_cursor)) {
+    SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return true;
+  }
+  return false;
+}
+
+// scan::ScanWindow
+
+void MainWindow::SetScanCaption(const std::string& caption) { SetCaption(kCmdScan, caption); }
+
+void MainWindow::SetScanLinkCaption(const std::string& caption) {
+  SetCaption(LinkId(0), caption);
+}
+
+void MainWindow::ClearProblems() { ListView_DeleteAllItems(control(kLvInvalidLoc)); }
+
+void MainWindow::AppendProblem(const scan::ProblemEntry& entry) {
+  HWND list = control(kLvInvalidLoc);
+  std::wstring location = platform::Utf8ToWide(entry.location);
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = ListView_GetItemCount(list);
+  item.pszText = location.data();
+  const int row = ListView_InsertItem(list, &item);
+  const std::string* cells[] = {&entry.value_name, &entry.value_data, &entry.reason,
+                                &entry.reg_type, &entry.attributes};
+  for (int column = 1; column <= 5; ++column) {
+    std::wstring text = platform::Utf8ToWide(*cells[column - 1]);
+    if (!text.empty()) ListView_SetItemText(list, row, column, text.data());
+  }
+}
+
+void MainWindow::EnableProblemList(bool enabled) {
+  EnableWindow(control(kLvInvalidLoc), enabled);
+}
+
+void MainWindow::SetCountLabel(const std::string& text) { SetCaption(kLabel1, text); }
+
+void MainWindow::SetStatusPanel(int panel, const std::string& text) {
+  const std::wstring wide = platform::Utf8ToWide(text);
+  SendMessageW(control(kSBarMain), SB_SETTEXTW, panel - 1, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+void MainWindow::ShowProgress(bool shown) {
+  ShowWindow(control(kProgress), shown ? SW_SHOW : SW_HIDE);
+}
+
+void MainWindow::SetProgress(int value) { SendMessageW(control(kProgress), PBM_SETPOS, value, 0); }
+
+void MainWindow::SetBusyCursor(bool busy) {
+  busy_ = busy;
+  SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+// A missing or unreadable clip leaves the control empty; the scan goes on.
+void MainWindow::PlayClip(const std::string& path) {
+  HWND clip = control(kAnmSearch);
+  const std::wstring wide = platform::Utf8ToWide(path);
+  if (SendMessageW(clip, ACM_OPENW, 0, reinterpret_cast<LPARAM>(wide.c_str()))) {
+    SendMessageW(clip, ACM_PLAY, static_cast<WPARAM>(-1), MAKELONG(0, 0xFFFF));
+  }
+}
+
+void MainWindow::StopClip() {
+  HWND clip = control(kAnmSearch);
+  SendMessageW(clip, ACM_STOP, 0, 0);
+  SendMessageW(clip, ACM_OPENW, 0, 0);
+}
+
+void MainWindow::EnableLink(int index, bool enabled) {
+  if (HWND link = control(LinkId(index))) link_art_.Enable(link, enabled);
+}
+
+int MainWindow::ShowMessage(const std::string& text, const std::string& title, unsigned style) {
+  return boxes_.Show(hwnd(), text, title, style);
+}
+
+bool MainWindow::SkipCdLan() {
+  return Button_GetCheck(control(kChkSkipCDLan)) == BST_CHECKED;
+}
+
+std::vector<scan::ScanArea> MainWindow::ScanAreas() {
+  HWND list = control(kLvLocations);
+  std::vector<scan::ScanArea> areas = areas_;
+  for (size_t i = 0; i < areas.size(); ++i) {
+    areas[i].checked = ListView_GetCheckState(list, static_cast<int>(i)) != 0;
+  }
+  return areas;
+}
+
+}  // namespace shell

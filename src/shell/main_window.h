@@ -1,0 +1,152 @@
+// tidemark's main window (frmRegCleaner): the problem list a scan fills,
+// the scan button, the count line, the links and the two pages laid over
+// the list. It is the scan's view: the engine reaches the controls only
+// through scan::ScanWindow, and a press on the scan button is the whole
+// scan, run inside the click handler.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/text_source.h"
+#include "platform/file_system.h"
+#include "platform/message_boxes.h"
+#include "platform/registry.h"
+#include "scan/kept_texts.h"
+#include "scan/scan_engine.h"
+#include "scan/scan_window.h"
+#include "shell/base_window.h"
+#include "shell/fonts.h"
+#include "shell/layout.h"
+#include "shell/link_label.h"
+#include "shell/message_pump.h"
+#include "shell/page.h"
+
+namespace shell {
+
+// Control IDs. The link array lblLinks(i) has the IDs kLinks + i.
+enum ControlId : int {
+  kLabel7 = 100,
+  kLabel3,
+  kLabel1,
+  kAnmSearch,
+  kLvInvalidLoc,
+  kCmdScan,
+  kSBarMain,
+  kProgress,
+  kCmdRemoveSel,
+  kCmdRemoveAll,
+  kCmdAddtoExcludeList,
+  kPicTab0,
+  kPicTab2,
+  kLabel4,
+  kLvLocations,
+  kChkSkipCDLan,
+  kLabel5,
+  kLvExclude,
+  kCmdExclude0,
+  kCmdExclude1,
+  kCmdExclude2,
+  kLinks = 200,
+};
+inline constexpr int kLinkCount = 11;  // lblLinks(0) .. lblLinks(10); 2 is not used
+constexpr int LinkId(int index) { return kLinks + index; }
+
+class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
+ public:
+  // `program_folder`: where the program and its clip are, no trailing "\".
+  MainWindow(platform::Registry& registry, platform::FileSystem& files,
+             common::TextSource& texts, platform::MessageBoxes& boxes,
+             std::string program_folder);
+  ~MainWindow() override;
+
+  // Creates the window, invisible, and runs its load step: texts, icon,
+  // centred on the screen, scan areas. False when it cannot be created.
+  bool Create();
+  // A control by its ID (null for an unknown one); the window for 0.
+  HWND control(int id) const;
+
+  LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+
+  // scan::ScanWindow
+  std::string ScanCaption() override { return scan_caption_; }
+  void SetScanCaption(const std::string& caption) override;
+  void SetScanLinkCaption(const std::string& caption) override;
+  void Yield() override { pump_.Yield(); }
+  void ClearProblems() override;
+  void AppendProblem(const scan::ProblemEntry& entry) override;
+  void EnableProblemList(bool enabled) override;
+  void SetCountLabel(const std::string& text) override;
+  void SetStatusPanel(int panel, const std::string& text) override;
+  void ShowProgress(bool shown) override;
+  void SetProgress(int value) override;
+  void SetBusyCursor(bool busy) override;
+  void PlayClip(const std::string& path) override;
+  void StopClip() override;
+  void EnableLink(int index, bool enabled) override;
+  int ShowMessage(const std::string& text, const std::string& title, unsigned style) override;
+  bool SkipCdLan() override;
+  std::vector<scan::ScanArea> ScanAreas() override;
+  const std::vector<scan::ExcludeRule>& ExcludeRules() override { return rules_; }
+  std::string ProgramFolder() override { return program_folder_; }
+
+ private:
+  // main_window_layout.cpp: the design, control by control.
+  void SizeWindow();
+  void CreateControls();
+  void CreatePages();
+  void PaintBackground(HDC dc, const RECT& client) const;
+  // main_window_texts.cpp: prgLang2.
+  void SetTexts();
+  void SetCaption(int id, const std::string& text);
+
+  void Load();
+  void Centre();
+  void FillLocations();
+  HWND Add(int id, const wchar_t* window_class, DWORD style, const TwipRect& place,
+           const FontSpec& font, const wchar_t* text = L"", HWND parent = nullptr,
+           DWORD ex_style = 0);
+  HWND AddLink(int index, int left, int top, bool bold, const wchar_t* text,
+               HWND parent = nullptr);
+  void MakeBackground();
+
+  void OnCommand(int id, int code);
+  void PressScan();
+  void OnLinkClicked(int index);
+  void ShowPage(int id, bool shown);
+  LRESULT OnCtlColor(HDC dc, HWND control);
+  void OnDrawItem(const DRAWITEMSTRUCT& item);
+  bool OnSetCursor(HWND under_cursor);
+  HBRUSH BackgroundFor(HDC dc, HWND control) const;
+  bool IsLink(HWND control) const;
+
+  platform::MessageBoxes& boxes_;
+  common::TextSource& texts_;
+  std::string program_folder_;
+  Layout layout_;
+  Fonts fonts_;
+  LinkArt link_art_;
+  MessagePump pump_;
+
+  std::map<int, HWND> controls_;
+  std::map<HWND, COLORREF> text_colours_;
+  std::map<HWND, HBRUSH> plain_backgrounds_;  // controls that sit on one colour
+  Page pages_[2];
+  HBITMAP background_ = nullptr;
+  HBRUSH background_brush_ = nullptr;
+  HBRUSH white_brush_ = nullptr;
+  HBRUSH page_grey_brush_ = nullptr;
+
+  std::string scan_caption_;
+  std::vector<scan::ScanArea> areas_;
+  std::vector<scan::ExcludeRule> rules_;
+  bool busy_ = false;
+
+  scan::KeptTexts kept_;
+  scan::ScanEngine engine_;
+};
+
+}  // namespace shell

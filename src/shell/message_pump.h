@@ -1,0 +1,39 @@
+// Lets a long operation that runs inside a click handler (a scan, a repair)
+// keep the window alive: repaints, a second press, the close box.
+#pragma once
+
+#include <windows.h>
+#undef Yield  // an empty macro of 16-bit Windows that would swallow ours
+
+#include <chrono>
+
+namespace shell {
+
+class MessagePump {
+ public:
+  // `dialog`: the window whose keyboard navigation IsDialogMessage handles;
+  // null when there is none.
+  explicit MessagePump(HWND dialog = nullptr) : dialog_(dialog) {}
+  void set_dialog(HWND dialog) { dialog_ = dialog; }
+
+  // Handles everything queued, at most once per interval. A PeekMessage costs
+  // tens of microseconds under Wine and a scan yields after every value, so
+  // between pumps a call costs only a clock read. The first call pumps.
+  void Yield();
+  // Handles everything queued now.
+  void Pump();
+  // Counts now as a pump: the message being handled was just taken from the
+  // queue, so what follows at once (the first yields of a scan) need not
+  // look again. A second press therefore meets a running scan, not one
+  // that has yet to set its stop caption.
+  void Defer() { next_pump_ = Clock::now() + kInterval; }
+
+ private:
+  using Clock = std::chrono::steady_clock;
+  static constexpr auto kInterval = std::chrono::milliseconds(10);
+
+  HWND dialog_;
+  Clock::time_point next_pump_{};
+};
+
+}  // namespace shell

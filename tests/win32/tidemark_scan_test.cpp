@@ -1,0 +1,268 @@
+// tidemark's scan end to end, in-process: the real main window over the real
+// registry, file system and language library. Values seeded under
+// HKCU\Software\SuiteTest\scan, the real scan button pressed with BM_CLICK,
+// the message boxes answered through the seam, the rows read back from the
+// real list view.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/message_boxes.h"
+#include "platform/win32/phrasebook_texts.h"
+#include "platform/win32/text_convert.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_registry.h"
+#include "scan/scan_window.h"
+#include "shell/main_window.h"
+#include "shell/program_folder.h"
+
+namespace {
+
+constexpr wchar_t kTestKey[] = L"Software\\SuiteTest\\scan";
+// As the scan shows it: the HKCU area starts at the key "software".
+constexpr char kShownKey[] = "HKEY_CURRENT_USER\\software\\SuiteTest\\scan";
+
+// Answers every message box with OK and keeps what it was shown.
+class ScriptedBoxes : public platform::MessageBoxes {
+ public:
+  struct Shown {
+    std::string text;
+    std::string title;
+    unsigned style;
+  };
+  int Show(void*, const std::string& text, const std::string& title, unsigned style) override {
+    shown.push_back({text, title, style});
+    return scan::kIdOk;
+  }
+  int Count(const std::string& text) const {
+    int n = 0;
+    for (const Shown& s : shown) n += s.text == text;
+    return n;
+  }
+  std::vector<Shown> shown;
+};
+
+using Row = std::vector<std::string>;  // the six columns
+
+std::string ItemText(HWND list, int row, int column) {
+  wchar_t buffer[1024] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = buffer;
+  item.cchTextMax = 1024;
+  SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+  return platform::WideToUtf8(buffer);
+}
+
+std::vector<Row> Rows(HWND list) {
+  std::vector<Row> rows;
+  for (int r = 0; r < ListView_GetItemCount(list); ++r) {
+    Row row;
+    for (int c = 0; c < 6; ++c) row.push_back(ItemText(list, r, c));
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+bool UnderTestKey(const Row& row) {
+  const std::string& location = row[0];
+  return location == kShownKey || location.rfind(std::string(kShownKey) + "\\", 0) == 0;
+}
+
+std::string WindowText(HWND window) {
+  wchar_t buffer[512] = {};
+  GetWindowTextW(window, buffer, 512);
+  return platform::WideToUtf8(buffer);
+}
+
+std::string PanelText(HWND status, int panel) {
+  wchar_t buffer[512] = {};
+  SendMessageW(status, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(buffer));
+  return platform::WideToUtf8(buffer);
+}
+
+struct Seed {
+  std::wstring subkey;  // below the test key; empty for the key itself
+  std::wstring name;
+  DWORD type;
+  std::wstring text;  // for the string types
+  DWORD number = 0;   // for REG_DWORD
+};
+
+class TidemarkScanTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
+                                                       ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS |
+                                                       ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+  }
+
+  void SetUp() override {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
+    window_ = std::make_unique<shell::MainWindow>(registry_, files_, texts_, boxes_,
+                                                  shell::ProgramFolder());
+    ASSERT_TRUE(window_->Create());
+    ShowWindow(window_->hwnd(), SW_SHOWNOACTIVATE);
+    ASSERT_EQ(ListView_GetItemCount(control(shell::kLvLocations)), 8);
+  }
+
+  void TearDown() override {
+    window_.reset();
+    RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\SuiteTest");  // only when no test left keys in it
+    if (!sound_file_.empty()) DeleteFileW(sound_file_.c_str());
+  }
+
+  HWND control(int id) const { return window_->control(id); }
+
+  void SeedValues(const std::vector<Seed>& seeds) {
+    for (const Seed& seed : seeds) {
+      std::wstring path = kTestKey;
+      if (!seed.subkey.empty()) path += L"\\" + seed.subkey;
+      HKEY key = nullptr;
+      ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                nullptr, &key, nullptr),
+                ERROR_SUCCESS);
+      if (seed.type == REG_DWORD) {
+        RegSetValueExW(key, seed.name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&seed.number),
+                       sizeof seed.number);
+      } else {
+        RegSetValueExW(key, seed.name.c_str(), 0, seed.type,
+                       reinterpret_cast<const BYTE*>(seed.text.c_str()),
+                       static_cast<DWORD>((seed.text.size() + 1) * sizeof(wchar_t)));
+      }
+      RegCloseKey(key);
+    }
+  }
+
+  // A file that exists for as long as the test runs.
+  std::wstring MakeSoundFile() {
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    sound_file_ = std::wstring(folder) + L"tidemark_scan_sound.exe";
+    HANDLE file = CreateFileW(sound_file_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    return sound_file_;
+  }
+
+  // Leaves only the area at `position` checked (-1: none), through the
+  // list view's check boxes, as a user would.
+  void CheckOnly(int position) {
+    HWND areas = control(shell::kLvLocations);
+    for (int i = 0; i < ListView_GetItemCount(areas); ++i) {
+      ListView_SetCheckState(areas, i, i == position);
+    }
+  }
+
+  void PressScan() { SendMessageW(control(shell::kCmdScan), BM_CLICK, 0, 0); }
+
+  std::string Text(const char* id) { return texts_.GetText(id); }
+
+  // Label1 and both status bar panels show `count`.
+  void ExpectCountsShow(int count) {
+    const std::string n = std::to_string(count);
+    EXPECT_EQ(WindowText(control(shell::kLabel1)), n + Text("HIVECARE_REGCLEANER_STRING_20"));
+    EXPECT_EQ(PanelText(control(shell::kSBarMain), 0), Text("HIVECARE_REGCLEANER_STRING_19") + n);
+    EXPECT_EQ(PanelText(control(shell::kSBarMain), 1), Text("HIVECARE_REGCLEANER_STRING_21") + n);
+  }
+
+  void ExpectIdle() {
+    EXPECT_EQ(WindowText(control(shell::kCmdScan)), Text("HIVECARE_REGCLEANER_STRING_305"));
+    EXPECT_TRUE(IsWindowEnabled(control(shell::kLvInvalidLoc)));
+  }
+
+  platform::Win32Registry registry_;
+  platform::Win32FileSystem files_;
+  platform::PhrasebookTexts texts_;
+  ScriptedBoxes boxes_;
+  std::unique_ptr<shell::MainWindow> window_;
+  std::wstring sound_file_;
+};
+
+TEST_F(TidemarkScanTest, ListsExactlyTheBrokenValuesOfTheCheckedArea) {
+  ASSERT_FALSE(Text("HIVECARE_REGCLEANER_STRING_3").empty()) << "phrasebook.dll beside the test?";
+  SeedValues({
+      {L"", L"missing", REG_SZ, L"C:\\missing\\x.exe"},
+      {L"", L"sound", REG_SZ, MakeSoundFile()},
+      {L"", L"notepad", REG_SZ, L"C:\\windows\\notepad.exe"},
+      {L"", L"beyond P", REG_SZ, L"Q:\\tools\\run.exe"},
+      {L"", L"expand", REG_EXPAND_SZ, L"%SystemRoot%\\system32\\gone.dll"},
+      {L"", L"number", REG_DWORD, L"", 42},
+      {L"sub", L"gone", REG_SZ, L"\"C:\\missing\\y.exe\" /s"},
+  });
+  CheckOnly(0);  // HKEY_CURRENT_USER
+
+  PressScan();
+
+  const std::vector<Row> rows = Rows(control(shell::kLvInvalidLoc));
+  std::vector<Row> seeded;
+  for (const Row& row : rows) {
+    EXPECT_EQ(row[0].rfind("HKEY_CURRENT_USER\\software\\", 0), 0u) << row[0];
+    if (UnderTestKey(row)) seeded.push_back(row);
+  }
+  const std::string reason = Text("HIVECARE_REGCLEANER_STRING_3");
+  const std::vector<Row> expected = {
+      {kShownKey, "missing", "C:\\missing\\x.exe", reason, "1", ""},
+      {std::string(kShownKey) + "\\sub", "gone", "\"C:\\missing\\y.exe\" /s", reason, "1", ""},
+  };
+  EXPECT_EQ(seeded, expected);
+
+  ExpectCountsShow(static_cast<int>(rows.size()));
+  ExpectIdle();
+  EXPECT_EQ(boxes_.Count(Text("HIVECARE_REGCLEANER_STRING_91")), 1);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].title, Text("HIVECARE_REGCLEANER_STRING_92"));
+  EXPECT_EQ(boxes_.shown[0].style, static_cast<unsigned>(scan::kMbIconInformation));
+}
+
+// A second press while the scan runs: it arrives in the scan's first pump,
+// which finds the stop caption, so the scan ends early with the completion
+// message shown by both presses and the rows found so far kept.
+TEST_F(TidemarkScanTest, SecondPressStopsTheScan) {
+  constexpr int kBroken = 300;  // far more than a scan checks between two pumps
+  std::vector<Seed> seeds;
+  for (int i = 0; i < kBroken; ++i) {
+    const std::wstring n = std::to_wstring(i);
+    seeds.push_back({L"", L"v" + n, REG_SZ, L"C:\\missing\\stop\\app" + n + L".exe"});
+  }
+  SeedValues(seeds);
+  CheckOnly(0);
+
+  PostMessageW(control(shell::kCmdScan), BM_CLICK, 0, 0);
+  PressScan();
+
+  EXPECT_EQ(boxes_.Count(Text("HIVECARE_REGCLEANER_STRING_91")), 2);
+  const std::vector<Row> rows = Rows(control(shell::kLvInvalidLoc));
+  int seeded = 0;
+  for (const Row& row : rows) seeded += UnderTestKey(row);
+  EXPECT_LT(seeded, kBroken);
+  ExpectCountsShow(static_cast<int>(rows.size()));
+  ExpectIdle();
+  MSG msg;
+  EXPECT_FALSE(PeekMessageW(&msg, control(shell::kCmdScan), 0, 0, PM_NOREMOVE))
+      << "the second press was never handled";
+}
+
+TEST_F(TidemarkScanTest, NoAreaCheckedSaysSoAndFindsNothing) {
+  CheckOnly(-1);
+
+  PressScan();
+
+  ASSERT_EQ(boxes_.shown.size(), 2u);
+  EXPECT_EQ(boxes_.shown[0].text, Text("HIVECARE_REGCLEANER_STRING_18"));
+  EXPECT_EQ(boxes_.shown[0].style, static_cast<unsigned>(scan::kMbOk));
+  EXPECT_EQ(boxes_.shown[1].text, Text("HIVECARE_REGCLEANER_STRING_91"));
+  EXPECT_EQ(ListView_GetItemCount(control(shell::kLvInvalidLoc)), 0);
+  ExpectCountsShow(0);
+  ExpectIdle();
+}
+
+}  // namespace
