@@ -1,1 +1,82 @@
-// (to be written)
+#include "platform/win32/phrasebook_texts.h"
+
+#include <array>
+#include <cstring>
+
+namespace platform {
+namespace {
+
+constexpr std::size_t kTextArea = 255;
+
+std::wstring ExecutableFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return path.substr(0, path.find_last_of(L"\\/"));
+}
+
+// The folder as GetCurrentDirectoryW reports it: no trailing backslash but
+// for a drive's root ("C:\\").
+std::wstring CurrentDirectoryForm(std::wstring folder) {
+  while (folder.size() > 1 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
+  if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
+  return folder;
+}
+
+std::string Utf8FromAnsi(const char* ansi, int length) {
+  std::wstring wide(MultiByteToWideChar(CP_ACP, 0, ansi, length, nullptr, 0), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi, length, wide.data(), static_cast<int>(wide.size()));
+  const int wide_length = static_cast<int>(wide.size());
+  std::string utf8(WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, utf8.data(), static_cast<int>(utf8.size()), nullptr,
+                      nullptr);
+  return utf8;
+}
+
+}  // namespace
+
+PhrasebookTexts::PhrasebookTexts(std::wstring program_folder)
+    : program_folder_(CurrentDirectoryForm(program_folder.empty() ? ExecutableFolder() : std::move(program_folder))) {}
+
+// A scan looks up two texts per registry value, and under Wine changing the
+// directory costs far more than asking for it: change it only when needed.
+void PhrasebookTexts::EnterProgramFolder() const {
+  std::array<wchar_t, MAX_PATH + 1> current{};
+  const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
+  const std::wstring_view now(current.data(), length < current.size() ? length : 0);
+  const bool already = CompareStringOrdinal(now.data(), static_cast<int>(now.size()), program_folder_.c_str(),
+                                            static_cast<int>(program_folder_.size()), TRUE) == CSTR_EQUAL;
+  if (!already) SetCurrentDirectoryW(program_folder_.c_str());
+}
+
+// Loaded by its full path, never through the DLL search path, so that no
+// other library of that name can stand in for it.
+PhrasebookTexts::GetValueForIdFunction PhrasebookTexts::Lookup() {
+  if (get_value_for_id_ != nullptr) return get_value_for_id_;
+  std::wstring path = program_folder_;
+  if (!path.empty() && path.back() != L'\\') path += L'\\';
+  HMODULE library = LoadLibraryW((path + L"phrasebook.dll").c_str());
+  if (library == nullptr) return nullptr;
+  get_value_for_id_ = reinterpret_cast<GetValueForIdFunction>(GetProcAddress(library, "GetValueForID"));
+  if (get_value_for_id_ == nullptr) FreeLibrary(library);
+  return get_value_for_id_;
+}
+
+std::string PhrasebookTexts::GetText(std::string_view id) {
+  EnterProgramFolder();
+  std::array<char, kTextArea + 1> area{};
+  const auto get_value_for_id = Lookup();
+  if (get_value_for_id == nullptr) return {};
+  // Text IDs are ASCII, the same in UTF-8 and in the ANSI code page.
+  get_value_for_id(std::string(id).c_str(), area.data(), 0);
+  area[kTextArea] = '\0';
+  return Utf8FromAnsi(area.data(), static_cast<int>(std::strlen(area.data())));
+}
+
+}  // namespace platform

@@ -1,0 +1,188 @@
+// The language file parser, and the language files the suite ships: every
+// language must carry every text ID the code asks for, and the texts that
+// the programs compare with one another must keep their relations.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/strings.h"
+#include "language_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using phrasebook::LanguageSection;
+using phrasebook::ParseLanguageFile;
+using phrasebook::TextTable;
+
+const fs::path kSourceDir = SUITE_SOURCE_DIR;
+
+std::string ReadFile(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// --- The parser -------------------------------------------------------------
+
+TEST(UnescapeText, ResolvesLineBreaksAndBackslashesOnly) {
+  const struct {
+    std::string raw, text;
+  } cases[] = {
+      {R"(one\ntwo)", "one\ntwo"},
+      {R"(C:\\Windows)", R"(C:\Windows)"},
+      {R"(\\n)", R"(\n)"},          // an escaped backslash, then a plain n
+      {R"(C:\Windows)", R"(C:\Windows)"},  // an unknown escape stays as written
+      {R"(ends\)", R"(ends\)"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(phrasebook::UnescapeText(c.raw), c.text) << c.raw;
+}
+
+TEST(ParseLanguageFile, ReadsSectionsAndTheirTexts) {
+  const auto sections = ParseLanguageFile(
+      "; a comment\n"
+      "ORPHAN=before any section\n"
+      "[English]\n"
+      "A=First\n"
+      "  ; an indented comment\n"
+      "B=Two = signs=\n"
+      "C=Trailing space \n"
+      "EMPTY=\n"
+      "no equals sign\n"
+      "=no id\n"
+      "\n"
+      "[ Deutsch ]\n"
+      "A=Erste\\nZeile\n");
+  ASSERT_EQ(sections.size(), 2u);
+  EXPECT_EQ(sections[0].language, "English");
+  EXPECT_EQ(sections[0].texts, (TextTable{{"A", "First"}, {"B", "Two = signs="}, {"C", "Trailing space "},
+                                          {"EMPTY", ""}}));
+  EXPECT_EQ(sections[1].language, "Deutsch");
+  EXPECT_EQ(sections[1].texts, (TextTable{{"A", "Erste\nZeile"}}));
+}
+
+TEST(ParseLanguageFile, AcceptsCrLfLinesAndAByteOrderMark) {
+  const auto sections = ParseLanguageFile("\xEF\xBB\xBF[English]\r\nA=First\r\nB=Second\\nline\r\n");
+  ASSERT_EQ(sections.size(), 1u);
+  EXPECT_EQ(sections[0].language, "English");
+  EXPECT_EQ(sections[0].texts, (TextTable{{"A", "First"}, {"B", "Second\nline"}}));
+}
+
+TEST(ParseLanguageFile, EmptyOrSectionlessContentHasNoSections) {
+  EXPECT_TRUE(ParseLanguageFile("").empty());
+  EXPECT_TRUE(ParseLanguageFile("A=1\nB=2").empty());
+}
+
+TEST(AddLanguageTexts, TakesOnlyTheChosenLanguageAndLaterTextsWin) {
+  TextTable table{{"A", "old"}, {"KEPT", "kept"}};
+  phrasebook::AddLanguageTexts("[English]\nA=one\n[Deutsch]\nA=eins\nB=zwei\n[English]\nA=new\n", "English",
+                               table);
+  EXPECT_EQ(table, (TextTable{{"A", "new"}, {"KEPT", "kept"}}));
+}
+
+// --- The shipped language files ---------------------------------------------
+
+std::vector<fs::path> LanguageFiles() {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(kSourceDir / "phrasebook" / "lang"))
+    if (entry.path().extension() == ".lng") files.push_back(entry.path());
+  return files;
+}
+
+// Every text ID written as a string literal in the programs' sources.
+std::set<std::string> TextIdsInSources() {
+  static const std::regex kId(
+      R"re("((HIVECARE_(REGCLEANER_|EXCLUDE_)?(STRING_)?[0-9]+)|RBC_[A-Za-z0-9]+|REGISTRY_BACKUP_[0-9]+|msgErrConnect|msgBrowser)")re");
+  std::set<std::string> ids;
+  for (const char* folder : {"src", "phrasebook"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(kSourceDir / folder)) {
+      const auto extension = entry.path().extension();
+      if (extension != ".cpp" && extension != ".h") continue;
+      const std::string code = ReadFile(entry.path());
+      for (std::sregex_iterator it(code.begin(), code.end(), kId), end; it != end; ++it) ids.insert((*it)[1]);
+    }
+  }
+  return ids;
+}
+
+struct Language {
+  std::string file;
+  LanguageSection section;
+};
+
+std::vector<Language> ShippedLanguages() {
+  std::vector<Language> languages;
+  for (const auto& file : LanguageFiles())
+    for (auto& section : ParseLanguageFile(ReadFile(file)))
+      languages.push_back({file.filename().string(), std::move(section)});
+  return languages;
+}
+
+std::string Text(const Language& language, const std::string& id) {
+  const auto found = language.section.texts.find(id);
+  return found == language.section.texts.end() ? std::string() : found->second;
+}
+
+TEST(LanguageFiles, EveryFileHoldsAtLeastOneLanguageAndEnglishIsShipped) {
+  const auto files = LanguageFiles();
+  ASSERT_FALSE(files.empty());
+  for (const auto& file : files) EXPECT_FALSE(ParseLanguageFile(ReadFile(file)).empty()) << file;
+  bool english = false;
+  for (const auto& language : ShippedLanguages()) english = english || language.section.language == "English";
+  EXPECT_TRUE(english);
+}
+
+TEST(LanguageFiles, EveryIdTheCodeUsesHasAText) {
+  const auto ids = TextIdsInSources();
+  for (const auto& language : ShippedLanguages())
+    for (const auto& id : ids)
+      EXPECT_FALSE(Text(language, id).empty()) << language.file << " [" << language.section.language << "] " << id;
+}
+
+TEST(LanguageFiles, TextsFitTheLibrarysTextArea) {
+  for (const auto& language : ShippedLanguages())
+    for (const auto& [id, text] : language.section.texts) EXPECT_LE(text.size(), 255u) << language.file << " " << id;
+}
+
+// A scan stops when the button shows a start caption and ends its run when
+// it shows a stop caption: the four must tell themselves apart.
+TEST(LanguageFiles, TheFourScanCaptionsDiffer) {
+  for (const auto& language : ShippedLanguages()) {
+    const std::set<std::string> captions{
+        Text(language, "HIVECARE_REGCLEANER_STRING_305"), Text(language, "HIVECARE_REGCLEANER_STRING_306"),
+        Text(language, "HIVECARE_REGCLEANER_STRING_93"), Text(language, "HIVECARE_REGCLEANER_STRING_94")};
+    EXPECT_EQ(captions.size(), 4u) << language.file << " [" << language.section.language << "]";
+    EXPECT_EQ(captions.count(""), 0u) << language.file;
+  }
+}
+
+// The exclusion dialog reports OK with one text and Cancel with another; the
+// main window accepts only the two confirmation texts.
+TEST(LanguageFiles, TheExclusionDialogsAnswersAreTold) {
+  for (const auto& language : ShippedLanguages()) {
+    const std::set<std::string> confirmations{Text(language, "HIVECARE_REGCLEANER_STRING_43"),
+                                              Text(language, "HIVECARE_REGCLEANER_STRING_44")};
+    const std::string where = language.file + " [" + language.section.language + "]";
+    EXPECT_EQ(confirmations.count(Text(language, "HIVECARE_EXCLUDE_STRING_6")), 1u) << where;
+    EXPECT_EQ(confirmations.count(Text(language, "HIVECARE_EXCLUDE_STRING_3")), 0u) << where;
+  }
+}
+
+// The scan-area descriptions are joined and split again at ";".
+TEST(LanguageFiles, TheEightAreaDescriptionsSplitBackIntoEight) {
+  for (const auto& language : ShippedLanguages()) {
+    std::string joined;
+    for (int id = 98; id <= 105; ++id) joined += Text(language, "HIVECARE_REGCLEANER_STRING_" + std::to_string(id));
+    const auto pieces = common::Split(joined, ';');
+    ASSERT_EQ(pieces.size(), 8u) << language.file << " [" << language.section.language << "] " << joined;
+    for (const auto& piece : pieces) EXPECT_FALSE(piece.empty()) << language.file;
+  }
+}
+
+}  // namespace
