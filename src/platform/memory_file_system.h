@@ -43,13 +43,21 @@ class MemoryFileSystem : public FileSystem {
 
  private:
   struct File {
+    std::string path;  // as added, for listings
     std::string bytes;
     std::int64_t modified = 0;
   };
-  std::string Key(const std::string& path) const;  // absolute, upper case, "\" separated
+  // Absolute, "\" separated, ".." resolved, in the case given; "" when the
+  // text cannot be a path.
+  std::string Absolute(const std::string& path) const;
+  // Absolute and upper case: the key of folders_ and files_.
+  std::string Key(const std::string& path) const;
+  bool Unreadable(const std::string& key) const;
+  // Makes the folder and the folders above it; false below an unknown drive.
+  bool MakeFolders(const std::string& absolute);
 
   std::map<char, int> drives_;
-  std::set<std::string> folders_;
+  std::map<std::string, std::string> folders_;  // key -> path as added
   std::map<std::string, File> files_;
   std::set<std::string> unreadable_;
   std::map<int, std::string> special_;

@@ -2,6 +2,7 @@
 // names compare case-insensitively and keep the case they were created with,
 // sub-keys enumerate in case-insensitive name order (as Windows gives them),
 // values in creation order, data may hold NULs, and keys can deny access.
+// Case folding covers ASCII letters only; lengths count UTF-16 units.
 #pragma once
 
 #include <map>
@@ -56,12 +57,23 @@ class MemoryRegistry : public Registry {
 
  private:
   struct Node;
-  Node* Find(KeyHandle key) const;
-  Node* Walk(Node* from, const std::string& path, bool create) const;
+  struct OpenKey {
+    Node* node = nullptr;
+    std::uint32_t granted = 0;  // the access rights the handle carries
+  };
+  // The key behind a handle with the rights it grants; status 6 when unknown.
+  long Find(KeyHandle key, OpenKey* open) const;
+  // Follows `path` below `from`; creates missing keys when `create`.
+  long Walk(Node* from, const std::string& path, bool create, Node** found);
+  Node* Lookup(RootKey root, const std::string& path) const;
+  Node* Make(RootKey root, const std::string& path);
+  KeyHandle NewHandle(Node* node, std::uint32_t granted);
 
   std::map<std::uint32_t, std::unique_ptr<Node>> roots_;
-  std::map<KeyHandle, Node*> handles_;
-  KeyHandle next_handle_ = 1;
+  std::map<KeyHandle, OpenKey> handles_;
+  // Deleted keys stay alive while handles may still point at them.
+  std::vector<std::unique_ptr<Node>> deleted_;
+  KeyHandle next_handle_ = 0x100;
 };
 
 }  // namespace platform
