@@ -3,9 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "language_file.h"
@@ -44,7 +41,9 @@ std::string AnsiText(std::string_view utf8) {
   return ansi;
 }
 
-std::filesystem::path LibraryFolder() {
+// The folder of this library, with a trailing backslash: the language
+// files travel with the library, whatever the current directory is.
+std::wstring LibraryFolder() {
   HMODULE self = nullptr;
   GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                      reinterpret_cast<LPCWSTR>(&LibraryFolder), &self);
@@ -57,28 +56,48 @@ std::filesystem::path LibraryFolder() {
     }
     path.resize(path.size() * 2);
   }
-  return std::filesystem::path(path).parent_path();
+  return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
-std::vector<std::filesystem::path> LanguageFiles(const std::filesystem::path& folder) {
-  std::vector<std::filesystem::path> files;
-  std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    std::error_code type_error;
-    if (entry.is_regular_file(type_error) && entry.path().extension() == L".lng") files.push_back(entry.path());
-  }
+bool HasLanguageExtension(std::wstring_view name) {
+  return name.size() > 4 && CompareStringOrdinal(name.data() + name.size() - 4, 4, L".lng", 4, TRUE) == CSTR_EQUAL;
+}
+
+// The "*.lng" files of `folder`, full paths in name order. The pattern also
+// matches longer extensions through their short names: those are left out.
+std::vector<std::wstring> LanguageFiles(const std::wstring& folder) {
+  std::vector<std::wstring> files;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"*.lng").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && HasLanguageExtension(found.cFileName))
+      files.push_back(folder + found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
   std::sort(files.begin(), files.end());
   return files;
 }
 
-std::string ReadFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+std::string FileContent(const std::wstring& file) {
+  std::string content;
+  HANDLE handle = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return content;
+  LARGE_INTEGER size{};
+  DWORD read = 0;
+  if (GetFileSizeEx(handle, &size) && size.QuadPart < (1 << 24)) {
+    content.resize(static_cast<std::size_t>(size.QuadPart));
+    if (!ReadFile(handle, content.data(), static_cast<DWORD>(content.size()), &read, nullptr)) read = 0;
+    content.resize(read);
+  }
+  CloseHandle(handle);
+  return content;
 }
 
 std::unordered_map<std::string, std::string> LoadTexts(const std::string& language) {
   TextTable texts;
-  for (const auto& file : LanguageFiles(LibraryFolder())) AddLanguageTexts(ReadFile(file), language, texts);
+  for (const auto& file : LanguageFiles(LibraryFolder())) AddLanguageTexts(FileContent(file), language, texts);
   for (auto& [id, text] : texts) text = AnsiText(text);
   return texts;
 }
