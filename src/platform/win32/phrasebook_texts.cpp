@@ -3,6 +3,8 @@
 #include <array>
 #include <cstring>
 
+#include "platform/win32/text_convert.h"
+
 namespace platform {
 namespace {
 
@@ -27,16 +29,6 @@ std::wstring CurrentDirectoryForm(std::wstring folder) {
   while (folder.size() > 1 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
   if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
   return folder;
-}
-
-std::string Utf8FromAnsi(const char* ansi, int length) {
-  std::wstring wide(MultiByteToWideChar(CP_ACP, 0, ansi, length, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi, length, wide.data(), static_cast<int>(wide.size()));
-  const int wide_length = static_cast<int>(wide.size());
-  std::string utf8(WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, utf8.data(), static_cast<int>(utf8.size()), nullptr,
-                      nullptr);
-  return utf8;
 }
 
 }  // namespace
@@ -76,7 +68,7 @@ std::string PhrasebookTexts::GetText(std::string_view id) {
   // Text IDs are ASCII, the same in UTF-8 and in the ANSI code page.
   get_value_for_id(std::string(id).c_str(), area.data(), 0);
   area[kTextArea] = '\0';
-  return Utf8FromAnsi(area.data(), static_cast<int>(std::strlen(area.data())));
+  return AnsiToUtf8(std::string_view(area.data(), std::strlen(area.data())));
 }
 
 }  // namespace platform
