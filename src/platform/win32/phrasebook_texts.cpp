@@ -23,8 +23,8 @@ std::wstring ExecutableFolder() {
   return path.substr(0, path.find_last_of(L"\\/"));
 }
 
-// The folder as GetCurrentDirectoryW reports it: no trailing backslash but
-// for a drive's root ("C:\\").
+// The folder as GetCurrentDirectoryW reports it: no trailing backslash,
+// except that a drive's root keeps its own.
 std::wstring CurrentDirectoryForm(std::wstring folder) {
   while (folder.size() > 1 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
   if (folder.size() == 2 && folder[1] == L':') folder += L'\\';
