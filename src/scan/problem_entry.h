@@ -12,6 +12,8 @@ struct ProblemEntry {
   std::string reason;      // one entry of the reason table
   std::string reg_type;    // registry type in decimal
   std::string attributes;  // never filled
+
+  bool operator==(const ProblemEntry&) const = default;
 };
 
 }  // namespace scan

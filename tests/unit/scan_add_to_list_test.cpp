@@ -23,14 +23,9 @@ class AddToListTest : public fakes::ScanFixture {
 
 TEST_F(AddToListTest, RecordsOneRow) {
   engine.AddtoList(kCurrentUser, "software\\Vendor", "Tool", "C:\\x.exe", 2, "why");
-  ASSERT_EQ(window.problems.size(), 1u);
-  const scan::ProblemEntry& row = window.problems[0];
-  EXPECT_EQ(row.location, "HKEY_CURRENT_USER\\software\\Vendor");
-  EXPECT_EQ(row.value_name, "Tool");
-  EXPECT_EQ(row.value_data, "C:\\x.exe");
-  EXPECT_EQ(row.reason, "why");
-  EXPECT_EQ(row.reg_type, "2");
-  EXPECT_EQ(row.attributes, "");
+  EXPECT_EQ(window.problems,
+            (std::vector<scan::ProblemEntry>{{"HKEY_CURRENT_USER\\software\\Vendor", "Tool",
+                                              "C:\\x.exe", "why", "2", ""}}));
   EXPECT_EQ(engine.ProblemCount(), 1);
   EXPECT_EQ(window.Calls("SetCountLabel"),
             (std::vector<std::string>{"SetCountLabel 1 Registry Errors or Problems Found"}));

@@ -28,14 +28,9 @@ TEST_F(WalkerTest, RecordsABrokenReference) {
   Broken(kCurrentUser, "software\\Vendor", "Tool");
   engine.WalkKey(kCurrentUser, "software");
 
-  ASSERT_EQ(window.problems.size(), 1u);
-  const scan::ProblemEntry& row = window.problems[0];
-  EXPECT_EQ(row.location, "HKEY_CURRENT_USER\\software\\Vendor");
-  EXPECT_EQ(row.value_name, "Tool");
-  EXPECT_EQ(row.value_data, kMissing);
-  EXPECT_EQ(row.reason, "Reason 0");
-  EXPECT_EQ(row.reg_type, "1");
-  EXPECT_EQ(row.attributes, "");
+  EXPECT_EQ(window.problems,
+            (std::vector<scan::ProblemEntry>{{"HKEY_CURRENT_USER\\software\\Vendor", "Tool",
+                                              kMissing, "Reason 0", "1", ""}}));
   EXPECT_EQ(engine.ProblemCount(), 1);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,16 @@
 #include "platform/memory_registry.h"
 #include "scan/kept_texts.h"
 #include "scan/scan_engine.h"
+
+namespace scan {
+
+// Rows print as their six columns when an expectation fails.
+inline void PrintTo(const ProblemEntry& row, std::ostream* out) {
+  *out << "{" << row.location << " | " << row.value_name << " | " << row.value_data << " | "
+       << row.reason << " | " << row.reg_type << " | " << row.attributes << "}";
+}
+
+}  // namespace scan
 
 namespace fakes {
 
