@@ -145,6 +145,22 @@ TEST(LanguageFiles, EveryIdTheCodeUsesHasAText) {
       EXPECT_FALSE(Text(language, id).empty()) << language.file << " [" << language.section.language << "] " << id;
 }
 
+// English is the reference: it carries every text, also those whose IDs the
+// code composes from a number.
+TEST(LanguageFiles, EveryLanguageHasEveryEnglishText) {
+  const auto languages = ShippedLanguages();
+  TextTable english;
+  for (const auto& language : languages) {
+    if (language.section.language == "English") english.insert(language.section.texts.begin(), language.section.texts.end());
+  }
+  for (const auto& language : languages) {
+    for (const auto& [id, text] : english) {
+      if (text.empty()) continue;
+      EXPECT_FALSE(Text(language, id).empty()) << language.file << " [" << language.section.language << "] " << id;
+    }
+  }
+}
+
 TEST(LanguageFiles, TextsFitTheLibrarysTextArea) {
   for (const auto& language : ShippedLanguages())
     for (const auto& [id, text] : language.section.texts) EXPECT_LE(text.size(), 255u) << language.file << " " << id;
