@@ -53,6 +53,7 @@ TEST(ParseLanguageFile, ReadsSectionsAndTheirTexts) {
       "  ; an indented comment\n"
       "B=Two = signs=\n"
       "C=Trailing space \n"
+      "D= Leading space\n"
       "EMPTY=\n"
       "no equals sign\n"
       "=no id\n"
@@ -62,7 +63,7 @@ TEST(ParseLanguageFile, ReadsSectionsAndTheirTexts) {
   ASSERT_EQ(sections.size(), 2u);
   EXPECT_EQ(sections[0].language, "English");
   EXPECT_EQ(sections[0].texts, (TextTable{{"A", "First"}, {"B", "Two = signs="}, {"C", "Trailing space "},
-                                          {"EMPTY", ""}}));
+                                          {"D", " Leading space"}, {"EMPTY", ""}}));
   EXPECT_EQ(sections[1].language, "Deutsch");
   EXPECT_EQ(sections[1].texts, (TextTable{{"A", "Erste\nZeile"}}));
 }
