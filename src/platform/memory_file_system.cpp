@@ -10,10 +10,11 @@
 namespace platform {
 namespace {
 
-// A text holding one of these, or a colon past the drive letter's, cannot
-// name anything on Windows.
+// A text holding one of these characters (a NUL would end it early in the
+// Windows API), or a colon past the drive letter's, cannot name anything.
 bool CanBePath(std::string_view text) {
-  if (text.empty() || text.find_first_of("\"<>|*?") != std::string_view::npos) return false;
+  constexpr std::string_view kNeverInPaths("\"<>|*?\0", 7);
+  if (text.empty() || text.find_first_of(kNeverInPaths) != std::string_view::npos) return false;
   std::size_t colon = text.find(':');
   if (colon == std::string_view::npos) return true;
   return colon == 1 && std::isalpha(static_cast<unsigned char>(text[0])) &&
