@@ -1,7 +1,10 @@
 // An in-memory file system with drives and their types, folders and files.
 // Paths compare case-insensitively; "\" and "/" both separate; a relative
 // path is taken from the current directory (by default the program folder
-// C:\Program Files\Suite).
+// C:\Program Files\Suite). A text holding a quote, "<", ">", "|", "*", "?",
+// a NUL or a second colon names nothing, as on Windows; so does a path on a
+// drive it does not have. Trailing dots and spaces of the last name are
+// dropped, as Windows does.
 #pragma once
 
 #include <map>
@@ -17,13 +20,14 @@ class MemoryFileSystem : public FileSystem {
   MemoryFileSystem();  // drive C: fixed, Windows folder C:\WINDOWS (exists)
 
   void AddDrive(char letter, int type);
-  void AddFolder(const std::string& path);                 // and the folders above it
-  void AddFile(const std::string& path, std::string bytes = {},
-               std::int64_t modified = 0);                 // and the folders above it
+  // Both make the folders above, and the drive (fixed) when it is missing.
+  void AddFolder(const std::string& path);
+  void AddFile(const std::string& path, std::string bytes = {}, std::int64_t modified = 0);
   void SetWindowsFolder(const std::string& path);
   void SetSpecialFolder(int csidl, const std::string& path);
   void SetCurrentDirectory(const std::string& path);
-  // Paths under which queries cannot be answered (FolderState::kUnknown).
+  // A path at and below which queries cannot be answered
+  // (FolderState::kUnknown, no file exists, nothing can be read or written).
   void AddUnreadable(const std::string& path);
   // Makes ReplaceFile fail, to test that a failed save keeps the old file.
   void FailWrites(bool fail);

@@ -117,17 +117,18 @@ MemoryRegistry::MemoryRegistry() {
 
 MemoryRegistry::~MemoryRegistry() = default;
 
-long MemoryRegistry::Find(KeyHandle key, OpenKey* open) const {
+long MemoryRegistry::Find(KeyHandle key, std::uint32_t needed, OpenKey* open) const {
   if (IsRoot(key)) {
     // A predefined key is opened with whatever its key allows.
     Node* node = roots_.at(static_cast<std::uint32_t>(key)).get();
     *open = {node, Grant(node->access, kDefaultAccess)};
-    return kOk;
+  } else {
+    auto it = handles_.find(key);
+    if (it == handles_.end()) return kInvalidHandle;
+    *open = it->second;
+    if (open->node->deleted) return kKeyDeleted;
   }
-  auto it = handles_.find(key);
-  if (it == handles_.end()) return kInvalidHandle;
-  *open = it->second;
-  return open->node->deleted ? kKeyDeleted : kOk;
+  return (open->granted & needed) == needed ? kOk : kAccessDenied;
 }
 
 long MemoryRegistry::Walk(Node* from, const std::string& path, bool create, Node** found) {
@@ -157,7 +158,7 @@ long MemoryRegistry::Open(KeyHandle parent, const std::string& path, std::uint32
   *key = 0;
   OpenKey from;
   Node* node = nullptr;
-  if (long status = Find(parent, &from)) return status;
+  if (long status = Find(parent, 0, &from)) return status;
   if (long status = Walk(from.node, path, false, &node)) return status;
   std::uint32_t granted = Grant(node->access, access);
   if (granted == 0) return kAccessDenied;
@@ -169,7 +170,7 @@ long MemoryRegistry::Create(KeyHandle parent, const std::string& path, KeyHandle
   *key = 0;
   OpenKey from;
   Node* node = nullptr;
-  if (long status = Find(parent, &from)) return status;
+  if (long status = Find(parent, 0, &from)) return status;
   if (long status = Walk(from.node, path, true, &node)) return status;
   std::uint32_t granted = Grant(node->access, kDefaultAccess);
   if (granted == 0) return kAccessDenied;
@@ -184,8 +185,7 @@ long MemoryRegistry::Close(KeyHandle key) {
 
 long MemoryRegistry::QueryCounts(KeyHandle key, std::uint32_t* subkeys, std::uint32_t* values) {
   OpenKey open;
-  if (long status = Find(key, &open)) return status;
-  if (!(open.granted & kQueryValue)) return kAccessDenied;
+  if (long status = Find(key, kQueryValue, &open)) return status;
   *subkeys = static_cast<std::uint32_t>(open.node->children.size());
   *values = static_cast<std::uint32_t>(open.node->values.size());
   return kOk;
@@ -193,8 +193,7 @@ long MemoryRegistry::QueryCounts(KeyHandle key, std::uint32_t* subkeys, std::uin
 
 long MemoryRegistry::EnumKey(KeyHandle key, std::uint32_t index, std::string* name) {
   OpenKey open;
-  if (long status = Find(key, &open)) return status;
-  if (!(open.granted & kEnumerateSubKeys)) return kAccessDenied;
+  if (long status = Find(key, kEnumerateSubKeys, &open)) return status;
   if (index >= open.node->children.size()) return kNoMoreItems;
   const std::string& found = std::next(open.node->children.begin(), index)->second->name;
   if (Utf16Length(found) > kMaxNameLength) return kMoreData;
@@ -204,8 +203,7 @@ long MemoryRegistry::EnumKey(KeyHandle key, std::uint32_t index, std::string* na
 
 long MemoryRegistry::EnumValue(KeyHandle key, std::uint32_t index, RegValue* value) {
   OpenKey open;
-  if (long status = Find(key, &open)) return status;
-  if (!(open.granted & kQueryValue)) return kAccessDenied;
+  if (long status = Find(key, kQueryValue, &open)) return status;
   if (index >= open.node->values.size()) return kNoMoreItems;
   const RegValue& found = open.node->values[index];
   if (Utf16Length(found.name) > kMaxNameLength) return kMoreData;
@@ -216,8 +214,7 @@ long MemoryRegistry::EnumValue(KeyHandle key, std::uint32_t index, RegValue* val
 long MemoryRegistry::QueryValue(KeyHandle key, const std::string& name, std::uint32_t* type,
                                 std::string* data) {
   OpenKey open;
-  if (long status = Find(key, &open)) return status;
-  if (!(open.granted & kQueryValue)) return kAccessDenied;
+  if (long status = Find(key, kQueryValue, &open)) return status;
   const RegValue* found = open.node->FindValue(name);
   if (!found) return kNotFound;
   *type = found->type;
@@ -228,16 +225,14 @@ long MemoryRegistry::QueryValue(KeyHandle key, const std::string& name, std::uin
 long MemoryRegistry::SetValue(KeyHandle key, const std::string& name, std::uint32_t type,
                               const std::string& data) {
   OpenKey open;
-  if (long status = Find(key, &open)) return status;
-  if (!(open.granted & kSetValue)) return kAccessDenied;
+  if (long status = Find(key, kSetValue, &open)) return status;
   open.node->PutValue(name, type, data);
   return kOk;
 }
 
 long MemoryRegistry::DeleteValue(KeyHandle key, const std::string& name) {
   OpenKey open;
-  if (long status = Find(key, &open)) return status;
-  if (!(open.granted & kSetValue)) return kAccessDenied;
+  if (long status = Find(key, kSetValue, &open)) return status;
   RegValue* found = open.node->FindValue(name);
   if (!found) return kNotFound;
   open.node->values.erase(open.node->values.begin() + (found - open.node->values.data()));
@@ -247,7 +242,7 @@ long MemoryRegistry::DeleteValue(KeyHandle key, const std::string& name) {
 long MemoryRegistry::DeleteKey(KeyHandle parent, const std::string& path) {
   OpenKey from;
   Node* node = nullptr;
-  if (long status = Find(parent, &from)) return status;
+  if (long status = Find(parent, 0, &from)) return status;
   if (long status = Walk(from.node, path, false, &node)) return status;
   if (!node->parent || node->access != Access::kFull || !node->children.empty()) {
     return kAccessDenied;

@@ -3,6 +3,10 @@
 // sub-keys enumerate in case-insensitive name order (as Windows gives them),
 // values in creation order, data may hold NULs, and keys can deny access.
 // Case folding covers ASCII letters only; lengths count UTF-16 units.
+// These are Windows' answers. Wine differs in three: it gives values in
+// name order, orders sub-keys by lower-cased names ("_" before "a"), and
+// reads a doubled "\" in a path as one.
+// A path may end in one "\"; an empty name in it ("A\\B") is not found.
 #pragma once
 
 #include <map>
@@ -61,8 +65,9 @@ class MemoryRegistry : public Registry {
     Node* node = nullptr;
     std::uint32_t granted = 0;  // the access rights the handle carries
   };
-  // The key behind a handle with the rights it grants; status 6 when unknown.
-  long Find(KeyHandle key, OpenKey* open) const;
+  // The key behind a handle with the rights it grants; status 6 when the
+  // handle is unknown, 5 when it lacks a `needed` right.
+  long Find(KeyHandle key, std::uint32_t needed, OpenKey* open) const;
   // Follows `path` below `from`; creates missing keys when `create`.
   long Walk(Node* from, const std::string& path, bool create, Node** found);
   Node* Lookup(RootKey root, const std::string& path) const;

@@ -98,6 +98,9 @@ class RegistryContract : public testing::Test {
 using RegistryWorlds = testing::Types<RealRegistry, FakeRegistry>;
 TYPED_TEST_SUITE(RegistryContract, RegistryWorlds);
 
+// Names with "[\\]^_`" are left out: Windows compares upper-cased names,
+// Wine lower-cased ones, so "_x" comes after "Z" on one and before "a" on
+// the other.
 TYPED_TEST(RegistryContract, SubKeysComeInCaseInsensitiveOrder) {
   for (const char* name : {"beta", "Alpha", "zeta", "ALPHA2", "Z", "a b", "Alpha 1", "9"}) {
     this->reg().Close(this->Make(name));
