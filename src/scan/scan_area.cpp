@@ -15,8 +15,11 @@ std::vector<ScanArea> DefaultScanAreas(common::TextSource& texts) {
   // Each description but the last ends with its own ";", so the joined
   // texts split into one piece per area.
   std::string joined;
-  for (int number = 98; number <= 105; ++number) {
-    joined += texts.GetText("HIVECARE_REGCLEANER_STRING_" + std::to_string(number));
+  for (const char* id : {"HIVECARE_REGCLEANER_STRING_98", "HIVECARE_REGCLEANER_STRING_99",
+                         "HIVECARE_REGCLEANER_STRING_100", "HIVECARE_REGCLEANER_STRING_101",
+                         "HIVECARE_REGCLEANER_STRING_102", "HIVECARE_REGCLEANER_STRING_103",
+                         "HIVECARE_REGCLEANER_STRING_104", "HIVECARE_REGCLEANER_STRING_105"}) {
+    joined += texts.GetText(id);
   }
   const std::vector<std::string> descriptions = common::Split(joined, ';');
 
