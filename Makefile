@@ -33,3 +33,7 @@ bench: windows
 
 clean:
 	rm -rf build
+
+# PNGs of tidemark's window on a virtual display, in build/screenshots/.
+screenshots: windows
+	scripts/screenshots build/windows

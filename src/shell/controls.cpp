@@ -37,15 +37,15 @@ SIZE TextSize(HWND control, const std::wstring& text) {
   RECT r{0, 0, 0, 0};
   // An empty text still has a line's height.
   DrawTextW(dc, text.empty() ? L" " : text.c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
+  const int overhang = MulDiv(2, GetDeviceCaps(dc, LOGPIXELSX), 96);
   SelectObject(dc, old);
   ReleaseDC(control, dc);
-  return SIZE{text.empty() ? 0 : r.right - r.left, r.bottom - r.top};
+  return SIZE{text.empty() ? 0 : r.right - r.left + overhang, r.bottom - r.top};
 }
 
-void SizeToText(HWND control, int extra_width, int min_height) {
+void SizeToText(HWND control) {
   const SIZE size = TextSize(control, WideText(control));
-  SetWindowPos(control, nullptr, 0, 0, size.cx + extra_width, std::max<LONG>(size.cy, min_height),
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(control, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetColumnText(HWND list, int column, const std::string& text) {

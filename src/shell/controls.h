@@ -16,12 +16,12 @@ void SetText(HWND control, const std::string& text);
 std::string GetText(HWND control);
 std::wstring WideText(HWND control);
 
-// Width and height of `text` in the control's font, with access-key
-// ampersands processed as a label draws them.
+// The room `text` needs in the control's font, with access-key ampersands
+// processed as a label draws them, and a little more for glyphs that
+// reach past their advance (an italic or a final "s" on screen).
 SIZE TextSize(HWND control, const std::wstring& text);
-// Resizes a control to its text plus `extra_width` pixels at the left;
-// the control's left and top stay.
-void SizeToText(HWND control, int extra_width = 0, int min_height = 0);
+// Resizes a label to its text; its left and top stay.
+void SizeToText(HWND control);
 
 // A list view column header.
 void SetColumnText(HWND list, int column, const std::string& text);

@@ -1,9 +1,18 @@
 #include "shell/link_label.h"
 
+#include <algorithm>
+
 #include "shell/artwork.h"
 #include "shell/controls.h"
 
 namespace shell {
+
+namespace {
+
+// "&&" shows as one "&", as in any label.
+constexpr UINT kTextFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+
+}  // namespace
 
 LinkArt::LinkArt(int dpi)
     : picture_size_(MulDiv(16, dpi, 96)),
@@ -24,7 +33,9 @@ HWND LinkArt::Create(HWND parent, int id, int text_left, int top, HFONT font) co
 
 void LinkArt::SetText(HWND link, const std::string& text) const {
   shell::SetText(link, text);
-  SizeToText(link, picture_size_ + gap_, picture_size_);
+  const SIZE size = TextSize(link, WideText(link));
+  SetWindowPos(link, nullptr, 0, 0, size.cx + picture_size_ + gap_,
+               std::max<LONG>(size.cy, picture_size_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   InvalidateRect(link, nullptr, TRUE);
 }
 
@@ -48,7 +59,7 @@ void LinkArt::Draw(const DRAWITEMSTRUCT& item, HBRUSH background) const {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, enabled ? kLinkColour : GetSysColor(COLOR_GRAYTEXT));
   RECT text_rect{r.left + picture_size_ + gap_, r.top, r.right, r.bottom};
-  DrawTextW(dc, text.c_str(), -1, &text_rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  DrawTextW(dc, text.c_str(), -1, &text_rect, kTextFormat);
   SelectObject(dc, old_font);
 }
 

@@ -280,6 +280,7 @@ void MainWindow::StopClip() {
   HWND clip = control(kAnmSearch);
   SendMessageW(clip, ACM_STOP, 0, 0);
   SendMessageW(clip, ACM_OPENW, 0, 0);
+  InvalidateRect(clip, nullptr, TRUE);  // a closed clip leaves its last frame behind
 }
 
 void MainWindow::EnableLink(int index, bool enabled) {

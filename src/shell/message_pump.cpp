@@ -5,7 +5,7 @@ namespace shell {
 void MessagePump::Yield() {
   const Clock::time_point now = Clock::now();
   if (now < next_pump_) return;
-  next_pump_ = now + kInterval;
+  next_pump_ = now + interval_;
   Pump();
 }
 

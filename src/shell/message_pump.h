@@ -13,7 +13,9 @@ class MessagePump {
  public:
   // `dialog`: the window whose keyboard navigation IsDialogMessage handles;
   // null when there is none.
-  explicit MessagePump(HWND dialog = nullptr) : dialog_(dialog) {}
+  explicit MessagePump(HWND dialog = nullptr,
+                       std::chrono::milliseconds interval = std::chrono::milliseconds(10))
+      : dialog_(dialog), interval_(interval) {}
   void set_dialog(HWND dialog) { dialog_ = dialog; }
 
   // Handles everything queued, at most once per interval. A PeekMessage costs
@@ -26,13 +28,13 @@ class MessagePump {
   // queue, so what follows at once (the first yields of a scan) need not
   // look again. A second press therefore meets a running scan, not one
   // that has yet to set its stop caption.
-  void Defer() { next_pump_ = Clock::now() + kInterval; }
+  void Defer() { next_pump_ = Clock::now() + interval_; }
 
  private:
   using Clock = std::chrono::steady_clock;
-  static constexpr auto kInterval = std::chrono::milliseconds(10);
 
   HWND dialog_;
+  std::chrono::milliseconds interval_;
   Clock::time_point next_pump_{};
 };
 
