@@ -55,6 +55,8 @@ enum ControlId : int {
 inline constexpr int kLinkCount = 11;  // lblLinks(0) .. lblLinks(10); 2 is not used
 constexpr int LinkId(int index) { return kLinks + index; }
 
+struct PageDesign;
+
 class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
  public:
   // `program_folder`: where the program and its clip are, no trailing "\".
@@ -98,6 +100,7 @@ class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
   void SizeWindow();
   void CreateControls();
   void CreatePages();
+  HWND AddPage(Page& page, const PageDesign& design);
   void PaintBackground(HDC dc, const RECT& client) const;
   // main_window_texts.cpp: prgLang2.
   void SetTexts();

@@ -116,46 +116,63 @@ void MainWindow::CreateControls() {
       L"Add to Exclude list");
 }
 
+// What the two pages share: a label over a list with check boxes, a
+// picture, and a "< Back" link.
+struct PageDesign {
+  int id;
+  int height;
+  TwipRect picture;
+  int label;
+  const wchar_t* label_text;
+  int list;
+  TwipRect list_place;
+  std::pair<int, const wchar_t*> columns[2];
+  int back_link;
+};
+
+constexpr PageDesign kOptionsPage{
+    kPicTab0, 6555, {7455, 240, 2835, 3750}, kLabel4,
+    L"Select the area of registry to scan invalid information", kLvLocations,
+    {375, 720, 6825, 4095}, {{2500, L"Scan"}, {8000, L"Description"}}, 7};
+constexpr PageDesign kExclusionsPage{
+    kPicTab2, 6570, {7590, 360, 2835, 3750}, kLabel5,
+    L"Exclude the part of the registry that containes the following text", kLvExclude,
+    {405, 720, 7020, 4275}, {{5000, L"Exclude"}, {2000, L"Must begin with this"}}, 8};
+
+HWND MainWindow::AddPage(Page& page, const PageDesign& design) {
+  // A page waits, hidden, where a shown page sits: left 0, top 930.
+  page.Create(hwnd(), design.id, layout_.Rect({0, 930, 10875, design.height}),
+              layout_.Rect(design.picture));
+  HWND panel = controls_[design.id] = page.hwnd();
+  Add(design.label, L"STATIC", kLabel, {390, 360, 0, 0}, kArial9, design.label_text, panel);
+  SizeToText(control(design.label));
+  HWND list = Add(design.list, WC_LISTVIEWW, kList, design.list_place, kArial9, L"", panel,
+                  WS_EX_CLIENTEDGE);
+  ListView_SetExtendedListViewStyle(list, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+  for (int i = 0; i < 2; ++i) {
+    AddColumn(list, i, layout_.Px(design.columns[i].first), design.columns[i].second);
+  }
+  AddLink(design.back_link, 360, 6105, false, L"< Back", panel);
+  return panel;
+}
+
 void MainWindow::CreatePages() {
-  // Both pages wait, hidden, where a shown page sits: left 0, top 930.
-  pages_[0].Create(hwnd(), kPicTab0, layout_.Rect({0, 930, 10875, 6555}),
-                   layout_.Rect({7455, 240, 2835, 3750}));
-  HWND options = controls_[kPicTab0] = pages_[0].hwnd();
-  Add(kLabel4, L"STATIC", kLabel, {390, 360, 0, 0}, kArial9,
-      L"Select the area of registry to scan invalid information", options);
-  SizeToText(control(kLabel4));
-  HWND areas = Add(kLvLocations, WC_LISTVIEWW, kList, {375, 720, 6825, 4095}, kArial9, L"",
-                   options, WS_EX_CLIENTEDGE);
-  ListView_SetExtendedListViewStyle(areas, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-  AddColumn(areas, 0, layout_.Px(2500), L"Scan");
-  AddColumn(areas, 1, layout_.Px(8000), L"Description");
+  HWND options = AddPage(pages_[0], kOptionsPage);
   HWND skip = Add(kChkSkipCDLan, L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
                   {375, 4965, 4890, 255}, kArial9,
                   L"Exclude references to CDROM and Network drives", options);
   plain_backgrounds_[skip] = page_grey_brush_;
-  AddLink(7, 360, 6105, false, L"< Back", options);
 
-  // The exclusions page; its list and buttons come to life with the
-  // exclusion list.
-  pages_[1].Create(hwnd(), kPicTab2, layout_.Rect({0, 930, 10875, 6570}),
-                   layout_.Rect({7590, 360, 2835, 3750}));
-  HWND exclusions = controls_[kPicTab2] = pages_[1].hwnd();
-  Add(kLabel5, L"STATIC", kLabel, {390, 360, 0, 0}, kArial9,
-      L"Exclude the part of the registry that containes the following text", exclusions);
-  SizeToText(control(kLabel5));
-  HWND rules = Add(kLvExclude, WC_LISTVIEWW, kList, {405, 720, 7020, 4275}, kArial9, L"",
-                   exclusions, WS_EX_CLIENTEDGE);
-  ListView_SetExtendedListViewStyle(rules, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-  AddColumn(rules, 0, layout_.Px(5000), L"Exclude");
-  AddColumn(rules, 1, layout_.Px(2000), L"Must begin with this");
+  // The exclusion list's buttons come to life with the exclusion list.
+  HWND exclusions = AddPage(pages_[1], kExclusionsPage);
   const std::pair<int, const wchar_t*> buttons[] = {
       {2445, L"&Add..."}, {4155, L"&Edit"}, {5865, L"&Remove"}};
   for (int i = 0; i < 3; ++i) {
-    HWND button = Add(kCmdExclude0 + i, L"BUTTON", kPushButton, {buttons[i].first, 5145, 1600, 345},
-                      kTahoma825, buttons[i].second, exclusions);
+    HWND button = Add(kCmdExclude0 + i, L"BUTTON", kPushButton,
+                      {buttons[i].first, 5145, 1600, 345}, kTahoma825, buttons[i].second,
+                      exclusions);
     plain_backgrounds_[button] = page_grey_brush_;
   }
-  AddLink(8, 360, 6105, false, L"< Back", exclusions);
 }
 
 // The window is as wide as designed and as tall as its footer plus the

@@ -3,49 +3,18 @@
 // HKCU\Software\SuiteTest\scan, the real scan button pressed with BM_CLICK,
 // the message boxes answered through the seam, the rows read back from the
 // real list view.
-#include <windows.h>
-#include <commctrl.h>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/message_boxes.h"
-#include "platform/win32/phrasebook_texts.h"
-#include "platform/win32/text_convert.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_registry.h"
-#include "scan/scan_window.h"
-#include "shell/main_window.h"
-#include "shell/program_folder.h"
+#include "tidemark_test_window.h"
 
 namespace {
+
+using tidemark_test::WindowText;
 
 constexpr wchar_t kTestKey[] = L"Software\\SuiteTest\\scan";
 // As the scan shows it: the HKCU area starts at the key "software".
 constexpr char kShownKey[] = "HKEY_CURRENT_USER\\software\\SuiteTest\\scan";
-
-// Answers every message box with OK and keeps what it was shown.
-class ScriptedBoxes : public platform::MessageBoxes {
- public:
-  struct Shown {
-    std::string text;
-    std::string title;
-    unsigned style;
-  };
-  int Show(void*, const std::string& text, const std::string& title, unsigned style) override {
-    shown.push_back({text, title, style});
-    return scan::kIdOk;
-  }
-  int Count(const std::string& text) const {
-    int n = 0;
-    for (const Shown& s : shown) n += s.text == text;
-    return n;
-  }
-  std::vector<Shown> shown;
-};
 
 using Row = std::vector<std::string>;  // the six columns
 
@@ -74,12 +43,6 @@ bool UnderTestKey(const Row& row) {
   return location == kShownKey || location.rfind(std::string(kShownKey) + "\\", 0) == 0;
 }
 
-std::string WindowText(HWND window) {
-  wchar_t buffer[512] = {};
-  GetWindowTextW(window, buffer, 512);
-  return platform::WideToUtf8(buffer);
-}
-
 std::string PanelText(HWND status, int panel) {
   wchar_t buffer[512] = {};
   SendMessageW(status, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(buffer));
@@ -94,21 +57,11 @@ struct Seed {
   DWORD number = 0;   // for REG_DWORD
 };
 
-class TidemarkScanTest : public ::testing::Test {
+class TidemarkScanTest : public tidemark_test::MainWindowTest {
  protected:
-  static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
-                                                       ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS |
-                                                       ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-  }
-
   void SetUp() override {
     RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
-    window_ = std::make_unique<shell::MainWindow>(registry_, files_, texts_, boxes_,
-                                                  shell::ProgramFolder());
-    ASSERT_TRUE(window_->Create());
-    ShowWindow(window_->hwnd(), SW_SHOWNOACTIVATE);
+    MainWindowTest::SetUp();
     ASSERT_EQ(ListView_GetItemCount(control(shell::kLvLocations)), 8);
   }
 
@@ -118,8 +71,6 @@ class TidemarkScanTest : public ::testing::Test {
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\SuiteTest");  // only when no test left keys in it
     if (!sound_file_.empty()) DeleteFileW(sound_file_.c_str());
   }
-
-  HWND control(int id) const { return window_->control(id); }
 
   void SeedValues(const std::vector<Seed>& seeds) {
     for (const Seed& seed : seeds) {
@@ -164,8 +115,6 @@ class TidemarkScanTest : public ::testing::Test {
 
   void PressScan() { SendMessageW(control(shell::kCmdScan), BM_CLICK, 0, 0); }
 
-  std::string Text(const char* id) { return texts_.GetText(id); }
-
   // Label1 and both status bar panels show `count`.
   void ExpectCountsShow(int count) {
     const std::string n = std::to_string(count);
@@ -179,11 +128,6 @@ class TidemarkScanTest : public ::testing::Test {
     EXPECT_TRUE(IsWindowEnabled(control(shell::kLvInvalidLoc)));
   }
 
-  platform::Win32Registry registry_;
-  platform::Win32FileSystem files_;
-  platform::PhrasebookTexts texts_;
-  ScriptedBoxes boxes_;
-  std::unique_ptr<shell::MainWindow> window_;
   std::wstring sound_file_;
 };
 

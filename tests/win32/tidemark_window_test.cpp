@@ -1,36 +1,16 @@
 // tidemark's main window under Wine: its texts, its layout on screen, its
 // pages and scan choices, and the message pump a scan yields to.
-#include <windows.h>
-#include <commctrl.h>
-
-#include <gtest/gtest.h>
-
 #include <chrono>
-#include <memory>
 #include <string>
+#include <vector>
 
-#include "platform/message_boxes.h"
-#include "platform/win32/phrasebook_texts.h"
-#include "platform/win32/text_convert.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_registry.h"
 #include "shell/layout.h"
-#include "shell/main_window.h"
 #include "shell/message_pump.h"
-#include "shell/program_folder.h"
+#include "tidemark_test_window.h"
 
 namespace {
 
-class SilentBoxes : public platform::MessageBoxes {
- public:
-  int Show(void*, const std::string&, const std::string&, unsigned) override { return 1; }
-};
-
-std::string WindowText(HWND window) {
-  wchar_t buffer[512] = {};
-  GetWindowTextW(window, buffer, 512);
-  return platform::WideToUtf8(buffer);
-}
+using tidemark_test::WindowText;
 
 std::string ColumnText(HWND list, int column) {
   wchar_t buffer[256] = {};
@@ -50,33 +30,10 @@ RECT PlaceIn(HWND window, HWND control) {
   return r;
 }
 
-class TidemarkWindowTest : public ::testing::Test {
+class TidemarkWindowTest : public tidemark_test::MainWindowTest {
  protected:
-  static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
-                                                       ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS |
-                                                       ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-  }
-
-  void SetUp() override {
-    window_ = std::make_unique<shell::MainWindow>(registry_, files_, texts_, boxes_,
-                                                  shell::ProgramFolder());
-    ASSERT_TRUE(window_->Create());
-    ShowWindow(window_->hwnd(), SW_SHOWNOACTIVATE);
-  }
-
-  HWND control(int id) const { return window_->control(id); }
-  HWND link(int index) const { return control(shell::LinkId(index)); }
-  std::string Text(const char* id) { return texts_.GetText(id); }
   // A click on a link, as the mouse gives it.
   void Click(HWND target) { SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, 0); }
-
-  platform::Win32Registry registry_;
-  platform::Win32FileSystem files_;
-  platform::PhrasebookTexts texts_;
-  SilentBoxes boxes_;
-  std::unique_ptr<shell::MainWindow> window_;
 };
 
 TEST_F(TidemarkWindowTest, TakesItsTextsFromTheLanguageLibrary) {
