@@ -39,8 +39,9 @@ MainWindow::~MainWindow() {
 }
 
 bool MainWindow::Create() {
+  // Sized once its status bar is there to measure.
   if (!CreateWindowOf(L"TidemarkMain", L"", kStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT,
-                      CW_USEDEFAULT, layout_.Px(10920), layout_.Px(8370))) {
+                      CW_USEDEFAULT, 0, 0)) {
     return false;
   }
   pump_.set_dialog(hwnd());

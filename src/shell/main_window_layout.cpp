@@ -94,14 +94,7 @@ void MainWindow::CreateControls() {
 
   Add(kCmdScan, L"BUTTON", kPushButton, {8370, 7635, 2280, 375}, kTahoma9,
       L"&Search for problems >");
-  HWND status = Add(kSBarMain, STATUSCLASSNAMEW, WS_VISIBLE | CCS_BOTTOM, {0, 0, 0, 0}, kArial9);
-  const RECT client = [&] {
-    RECT r{};
-    GetClientRect(hwnd(), &r);
-    return r;
-  }();
-  const int parts[2] = {(client.right - client.left) / 2, -1};
-  SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+  Add(kSBarMain, STATUSCLASSNAMEW, WS_VISIBLE | CCS_BOTTOM, {0, 0, 0, 0}, kArial9);
 
   // Below the visible area, as designed: the scan-now link, the progress
   // bar (an activity count nobody sees) and the buttons the links stand for.
@@ -179,14 +172,20 @@ void MainWindow::CreatePages() {
 // status bar, so that the footer's links and the scan button stay clear of
 // the status bar whatever height the system gives caption and status bar.
 void MainWindow::SizeWindow() {
-  RECT status{};
-  GetWindowRect(control(kSBarMain), &status);
+  HWND status = control(kSBarMain);
+  SendMessageW(status, WM_SIZE, 0, 0);  // takes the height its font needs
+  RECT bar{};
+  GetWindowRect(status, &bar);
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
-  RECT outer{0, 0, 0, layout_.Px(kFooterBottom) + (status.bottom - status.top)};
+  RECT outer{0, 0, 0, layout_.Px(kFooterBottom) + (bar.bottom - bar.top)};
   AdjustWindowRectEx(&outer, style, FALSE, 0);
   SetWindowPos(hwnd(), nullptr, 0, 0, layout_.Px(kWindowWidth), outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SendMessageW(control(kSBarMain), WM_SIZE, 0, 0);
+  SendMessageW(status, WM_SIZE, 0, 0);
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  const int parts[2] = {client.right / 2, -1};
+  SendMessageW(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 }
 
 void MainWindow::PaintBackground(HDC dc, const RECT& client) const {
