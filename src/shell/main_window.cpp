@@ -288,7 +288,10 @@ void MainWindow::EnableLink(int index, bool enabled) {
   if (HWND link = control(LinkId(index))) link_art_.Enable(link, enabled);
 }
 
+// Closed during a scan, the program is ending: the unwinding scan has
+// nothing left to tell anyone.
 int MainWindow::ShowMessage(const std::string& text, const std::string& title, unsigned style) {
+  if (!hwnd()) return scan::kIdOk;
   return boxes_.Show(hwnd(), text, title, style);
 }
 

@@ -195,6 +195,20 @@ TEST_F(TidemarkScanTest, SecondPressStopsTheScan) {
       << "the second press was never handled";
 }
 
+// The close box during a scan: the window goes, the scan unwinds at its
+// next stop test without a word, and the program's loop is told to end.
+TEST_F(TidemarkScanTest, ClosingTheWindowEndsTheScan) {
+  CheckOnly(0);
+  PostMessageW(window_->hwnd(), WM_CLOSE, 0, 0);
+
+  PressScan();
+
+  EXPECT_EQ(window_->hwnd(), nullptr);
+  EXPECT_TRUE(boxes_.shown.empty());
+  MSG msg{};
+  EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 TEST_F(TidemarkScanTest, NoAreaCheckedSaysSoAndFindsNothing) {
   CheckOnly(-1);
 
