@@ -8,7 +8,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
 #include "shell/main_window.h"
-#include "shell/program_folder.h"
+#include "platform/win32/program_folder.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
@@ -20,7 +20,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   platform::Win32FileSystem files;
   platform::PhrasebookTexts texts;
   platform::Win32MessageBoxes boxes;
-  shell::MainWindow window(registry, files, texts, boxes, shell::ProgramFolder());
+  shell::MainWindow window(registry, files, texts, boxes, platform::ProgramFolder());
   if (!window.Create()) return 1;
   // Shown at once for now; the start page will come first.
   ShowWindow(window.hwnd(), show);

@@ -3,25 +3,13 @@
 #include <array>
 #include <cstring>
 
+#include "platform/win32/program_folder.h"
 #include "platform/win32/text_convert.h"
 
 namespace platform {
 namespace {
 
 constexpr std::size_t kTextArea = 255;
-
-std::wstring ExecutableFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return path.substr(0, path.find_last_of(L"\\/"));
-}
 
 // The folder as GetCurrentDirectoryW reports it: no trailing backslash,
 // except that a drive's root keeps its own.
@@ -34,7 +22,7 @@ std::wstring CurrentDirectoryForm(std::wstring folder) {
 }  // namespace
 
 PhrasebookTexts::PhrasebookTexts(std::wstring program_folder)
-    : program_folder_(CurrentDirectoryForm(program_folder.empty() ? ExecutableFolder() : std::move(program_folder))) {}
+    : program_folder_(CurrentDirectoryForm(program_folder.empty() ? Utf8ToWide(ProgramFolder()) : std::move(program_folder))) {}
 
 // A scan looks up two texts per registry value, and under Wine changing the
 // directory costs far more than asking for it: change it only when needed.

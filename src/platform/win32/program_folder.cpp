@@ -1,10 +1,10 @@
-#include "shell/program_folder.h"
+#include "platform/win32/program_folder.h"
 
 #include <windows.h>
 
 #include "platform/win32/text_convert.h"
 
-namespace shell {
+namespace platform {
 
 std::string ProgramFolder() {
   std::wstring path(MAX_PATH, L'\0');
@@ -20,4 +20,4 @@ std::string ProgramFolder() {
   return platform::WideToUtf8(path.substr(0, path.find_last_of(L'\\')));
 }
 
-}  // namespace shell
+}  // namespace platform

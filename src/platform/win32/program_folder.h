@@ -4,8 +4,8 @@
 
 #include <string>
 
-namespace shell {
+namespace platform {
 
 std::string ProgramFolder();
 
-}  // namespace shell
+}  // namespace platform
