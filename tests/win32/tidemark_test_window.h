@@ -19,7 +19,7 @@
 #include "platform/win32/win32_registry.h"
 #include "scan/scan_window.h"
 #include "shell/main_window.h"
-#include "shell/program_folder.h"
+#include "platform/win32/program_folder.h"
 
 namespace tidemark_test {
 
@@ -60,7 +60,7 @@ class MainWindowTest : public ::testing::Test {
 
   void SetUp() override {
     window_ = std::make_unique<shell::MainWindow>(registry_, files_, texts_, boxes_,
-                                                  shell::ProgramFolder());
+                                                  platform::ProgramFolder());
     ASSERT_TRUE(window_->Create());
     ShowWindow(window_->hwnd(), SW_SHOWNOACTIVATE);
   }
