@@ -10,7 +10,7 @@
 
 namespace shell {
 
-struct FontSpec {
+struct FontStyle {
   const wchar_t* face = L"Arial";
   int hundredths_pt = 900;  // 11.25 pt is 1125
   bool bold = false;
@@ -24,8 +24,8 @@ class Fonts {
   Fonts(const Fonts&) = delete;
   Fonts& operator=(const Fonts&) = delete;
 
-  // The font for `spec`, made on first use; null only when GDI fails.
-  HFONT Get(const FontSpec& spec);
+  // The font for `style`, made on first use; null only when GDI fails.
+  HFONT Get(const FontStyle& style);
 
  private:
   using Key = std::tuple<std::wstring, int, bool, bool>;

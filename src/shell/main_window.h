@@ -110,7 +110,7 @@ class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
   void Centre();
   void FillLocations();
   HWND Add(int id, const wchar_t* window_class, DWORD style, const TwipRect& place,
-           const FontSpec& font, const wchar_t* text = L"", HWND parent = nullptr,
+           const FontStyle& font, const wchar_t* text = L"", HWND parent = nullptr,
            DWORD ex_style = 0);
   HWND AddLink(int index, int left, int top, bool bold, const wchar_t* text,
                HWND parent = nullptr);

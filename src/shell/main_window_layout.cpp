@@ -27,13 +27,13 @@ constexpr COLORREF kPaleGrey = RGB(224, 224, 224);
 // Controls outside the visible area: reachable by keyboard, never seen.
 constexpr int kBelow = 9000;
 
-constexpr FontSpec kArial9{L"Arial", 900};
-constexpr FontSpec kTahoma9{L"Tahoma", 900};
-constexpr FontSpec kTahoma825{L"Tahoma", 825};
-constexpr FontSpec kTahoma1125{L"Tahoma", 1125};
-constexpr FontSpec kTahoma975Bold{L"Tahoma", 975, true};
-constexpr FontSpec kLinkFont{L"Tahoma", 900, false, true};
-constexpr FontSpec kBoldLinkFont{L"Tahoma", 900, true, true};
+constexpr FontStyle kArial9{L"Arial", 900};
+constexpr FontStyle kTahoma9{L"Tahoma", 900};
+constexpr FontStyle kTahoma825{L"Tahoma", 825};
+constexpr FontStyle kTahoma1125{L"Tahoma", 1125};
+constexpr FontStyle kTahoma975Bold{L"Tahoma", 975, true};
+constexpr FontStyle kLinkFont{L"Tahoma", 900, false, true};
+constexpr FontStyle kBoldLinkFont{L"Tahoma", 900, true, true};
 
 constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT;
 constexpr DWORD kList = WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL;
@@ -42,7 +42,7 @@ constexpr DWORD kPushButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 }  // namespace
 
 HWND MainWindow::Add(int id, const wchar_t* window_class, DWORD style, const TwipRect& place,
-                     const FontSpec& font, const wchar_t* text, HWND parent, DWORD ex_style) {
+                     const FontStyle& font, const wchar_t* text, HWND parent, DWORD ex_style) {
   HWND control = CreateControl(parent ? parent : hwnd(), id, window_class,
                                style | WS_CLIPSIBLINGS, layout_.Rect(place), fonts_.Get(font),
                                text, ex_style);
