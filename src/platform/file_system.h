@@ -59,6 +59,11 @@ class FileSystem {
   // Writes `bytes` to a temporary file beside `path`, then puts it in
   // place of `path`; `path` is untouched when this fails.
   virtual bool ReplaceFile(const std::string& path, const std::string& bytes) = 0;
+  // A text file in the system's ANSI code page, as UTF-8; false when it
+  // cannot be read.
+  virtual bool ReadTextFile(const std::string& path, std::string* utf8) = 0;
+  // ReplaceFile with `utf8` converted to the ANSI code page.
+  virtual bool ReplaceTextFile(const std::string& path, const std::string& utf8) = 0;
   virtual bool CreateFolder(const std::string& path) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
 };
