@@ -211,6 +211,15 @@ bool MemoryFileSystem::ReplaceFile(const std::string& path, const std::string& b
   return true;
 }
 
+// The memory files hold their text as it is: no code page to convert through.
+bool MemoryFileSystem::ReadTextFile(const std::string& path, std::string* utf8) {
+  return ReadFile(path, utf8);
+}
+
+bool MemoryFileSystem::ReplaceTextFile(const std::string& path, const std::string& utf8) {
+  return ReplaceFile(path, utf8);
+}
+
 bool MemoryFileSystem::CreateFolder(const std::string& path) {
   std::string absolute = Absolute(path);
   std::string key = common::UpperAscii(absolute);

@@ -42,6 +42,8 @@ class MemoryFileSystem : public FileSystem {
   std::vector<FileEntry> ListFolder(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string* bytes) override;
   bool ReplaceFile(const std::string& path, const std::string& bytes) override;
+  bool ReadTextFile(const std::string& path, std::string* utf8) override;
+  bool ReplaceTextFile(const std::string& path, const std::string& utf8) override;
   bool CreateFolder(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;
 

@@ -496,4 +496,19 @@ TEST(Win32FileSystem, ReplaceKeepsTheOldFileWhenTheRenameFails) {
   RemoveTree(base);
 }
 
+TEST(Win32FileSystem, TextFilesAreAnsiOnDisk) {
+  const std::string base = TestFolder();
+  RealFiles world(base);
+  const std::string file = base + "\\Exclude.lst";
+  ASSERT_TRUE(world.files.ReplaceTextFile(file, "caf\u00e9;;x\r\n"));
+  std::string bytes;
+  ASSERT_TRUE(world.files.ReadFile(file, &bytes));
+  EXPECT_EQ(bytes.size(), 9u) << "one byte for the accented letter";
+  std::string text;
+  ASSERT_TRUE(world.files.ReadTextFile(file, &text));
+  EXPECT_EQ(text, "caf\u00e9;;x\r\n");
+  EXPECT_FALSE(world.files.ReadTextFile(base + "\\missing.lst", &text));
+  RemoveTree(base);
+}
+
 }  // namespace

@@ -197,6 +197,17 @@ bool Win32FileSystem::ReplaceFile(const std::string& path, const std::string& by
   return true;
 }
 
+bool Win32FileSystem::ReadTextFile(const std::string& path, std::string* utf8) {
+  std::string ansi;
+  if (!ReadFile(path, &ansi)) return false;
+  *utf8 = AnsiToUtf8(ansi);
+  return true;
+}
+
+bool Win32FileSystem::ReplaceTextFile(const std::string& path, const std::string& utf8) {
+  return ReplaceFile(path, Utf8ToAnsi(utf8));
+}
+
 bool Win32FileSystem::CreateFolder(const std::string& path) {
   const wchar_t* wide = Wide(path);
   if (!wide) return false;

@@ -17,6 +17,8 @@ class Win32FileSystem : public FileSystem {
   std::vector<FileEntry> ListFolder(const std::string& path) override;
   bool ReadFile(const std::string& path, std::string* bytes) override;
   bool ReplaceFile(const std::string& path, const std::string& bytes) override;
+  bool ReadTextFile(const std::string& path, std::string* utf8) override;
+  bool ReplaceTextFile(const std::string& path, const std::string& utf8) override;
   bool CreateFolder(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;
 
