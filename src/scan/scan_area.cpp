@@ -1,6 +1,8 @@
+#include <charconv>
 #include <string>
 #include <vector>
 
+#include "common/registry_settings.h"
 #include "common/strings.h"
 #include "scan/scan_area.h"
 
@@ -29,6 +31,56 @@ std::vector<ScanArea> DefaultScanAreas(common::TextSource& texts) {
     areas.push_back({codes[i], names[i], i < descriptions.size() ? descriptions[i] : "", true});
   }
   return areas;
+}
+
+namespace {
+
+// A stored state checks its area unless it reads as a number other than 1;
+// a missing or unreadable piece leaves the area checked.
+bool StateChecks(const std::vector<std::string>& states, std::size_t index) {
+  if (index >= states.size()) return true;
+  const std::string piece = common::Trim(states[index]);
+  int number = 0;
+  const auto [end, error] = std::from_chars(piece.data(), piece.data() + piece.size(), number);
+  if (error != std::errc() || end != piece.data() + piece.size()) return true;
+  return number == 1;
+}
+
+// The pieces joined by ";", trimmed, without the last ";".
+std::string JoinPieces(const std::vector<std::string>& pieces) {
+  std::string joined;
+  for (const std::string& piece : pieces) joined += piece + ";";
+  joined = common::Trim(joined);
+  if (!joined.empty()) joined.pop_back();
+  return joined;
+}
+
+}  // namespace
+
+std::vector<ScanArea> LoadLocations(platform::Registry& registry, common::TextSource& texts) {
+  std::vector<ScanArea> areas = DefaultScanAreas(texts);
+  const std::vector<std::string> states = common::Split(
+      common::GetRegString(registry, platform::kCurrentUser, common::kSettingsKey, "LocState",
+                           "1;1;1;1;1;1;1;1"),
+      ';');
+  for (std::size_t i = 0; i < areas.size(); ++i) areas[i].checked = StateChecks(states, i);
+  return areas;
+}
+
+void SaveFileTypes(platform::Registry& registry, const std::vector<ScanArea>& areas) {
+  std::vector<std::string> names, descriptions, states;
+  for (const ScanArea& area : areas) {
+    names.push_back(area.name);
+    descriptions.push_back(area.description);
+    states.push_back(area.checked ? "1" : "0");
+  }
+  const auto save = [&registry](const char* name, const std::vector<std::string>& pieces) {
+    common::SaveRegString(registry, platform::kCurrentUser, common::kSettingsKey, name,
+                          JoinPieces(pieces));
+  };
+  save("Locations", names);
+  save("LocDesc", descriptions);
+  save("LocState", states);
 }
 
 }  // namespace scan
