@@ -40,8 +40,16 @@ bool OnJudgedDrive(const std::string& text, std::size_t drive) {
 }  // namespace
 
 bool ScanEngine::InExcludeList(const std::string& strkey) {
-  for (const ExcludeRule& rule : window_.ExcludeRules()) {
-    if (common::Contains(strkey, rule.text)) return true;
+  const auto& rules = window_.ExcludeRules();
+  if (rules.empty()) return false;
+  if (!must_begin_text_) must_begin_text_ = texts_.GetText("HIVECARE_REGCLEANER_STRING_46");
+  for (const ExcludeRule& rule : rules) {
+    if (!rule.enabled) continue;
+    // A column written in another language reads as the option being off.
+    const bool covered = rule.must_begin == *must_begin_text_
+                             ? strkey.starts_with(rule.text)
+                             : common::Contains(strkey, rule.text);
+    if (covered) return true;
   }
   return false;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/text_source.h"
@@ -29,7 +30,8 @@ class ScanEngine {
   void ScanKey(const std::string& skey);
   // Scans `path` below `root` and everything under it.
   void WalkKey(std::uint32_t root, const std::string& path);
-  // True when the text of any exclusion rule occurs in strkey.
+  // True when an enabled exclusion rule covers strkey: a must-begin rule
+  // when strkey begins with its text, any other where its text occurs.
   bool InExcludeList(const std::string& strkey);
   // Records one problem unless the CD-ROM/network filter drops it.
   void AddtoList(std::uint32_t sRootKey, const std::string& sKeyLocation,
@@ -54,6 +56,9 @@ class ScanEngine {
   common::TextSource& texts_;
   ScanWindow& window_;
   const KeptTexts& kept_;
+  // The must-begin column's text in the current language, fetched at the
+  // first match: the language cannot change while the program runs.
+  std::optional<std::string> must_begin_text_;
   std::int32_t problem_count_ = 0;
   int progress_ = 0;
 };

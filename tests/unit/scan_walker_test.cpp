@@ -63,18 +63,15 @@ TEST_F(WalkerTest, KeepsOneHandleOpenPerLevel) {
   EXPECT_EQ(open_at_value, 4u);  // software, A, B, C
 }
 
-scan::ExcludeRule Rule(std::string text) {
-  scan::ExcludeRule rule;
-  rule.text = std::move(text);
-  return rule;
-}
+// An enabled rule without the must-begin option.
+scan::ExcludeRule Rule(std::string text) { return {std::move(text), "No", true}; }
 
 struct RuleCase {
   std::vector<scan::ExcludeRule> rules;
   bool reported;
 };
 
-TEST_F(WalkerTest, ExclusionRulesMatchAnywhereInTheText) {
+TEST_F(WalkerTest, ExclusionRulesMatchAsTheirOptionsSay) {
   Broken(kCurrentUser, "software\\Vendor", "Tool");
   const RuleCase cases[] = {
       {{}, true},
@@ -82,20 +79,29 @@ TEST_F(WalkerTest, ExclusionRulesMatchAnywhereInTheText) {
       {{Rule("app.exe")}, false},
       {{Rule("")}, false},
       {{Rule("software\\Vendor::Tool :: C:\\Missing\\app.exe")}, false},
-      {{{"Vendor::Tool", "Yes", false}}, false},  // check box and must-begin take no part
       {{Rule("other"), Rule("Tool :: C:")}, false},
       {{Rule("vendor::tool")}, true},             // case-sensitive
       {{Rule("HKEY_CURRENT_USER")}, true},        // the root is not part of the text
       {{Rule("Vendor\\")}, true},                 // the key's text has no trailing "\"
       {{Rule("software\\Vendor")}, false},        // the sub-key is not entered
+      {{{"Vendor::Tool", "No", false}}, true},    // a cleared check box takes no part
+      {{{"Vendor::Tool", "Yes", true}}, true},    // must begin: it occurs, but later
+      {{{"software\\Vendor", "Yes", true}}, false},
+      {{{"software\\Vendor::Tool", "Yes", true}}, false},
+      {{{"Vendor::Tool", "Ja", true}}, false},    // another language's option: anywhere
+      {{{"Vendor::Tool", "", true}}, false},      // a line without the column: anywhere
   };
   for (const RuleCase& c : cases) {
     window.rules = c.rules;
     window.problems.clear();
     engine.WalkKey(kCurrentUser, "software");
     EXPECT_EQ(window.problems.size(), c.reported ? 1u : 0u)
-        << (c.rules.empty() ? "(no rules)" : c.rules.back().text);
+        << (c.rules.empty() ? "(no rules)" : c.rules.back().text + " / " + c.rules.back().must_begin);
   }
+  // The option's text is the same for the whole run: asked for once.
+  EXPECT_EQ(std::count(texts.requested().begin(), texts.requested().end(),
+                       "HIVECARE_REGCLEANER_STRING_46"),
+            1);
 }
 
 TEST_F(WalkerTest, WalksFromTheTopOfAHive) {

@@ -35,6 +35,8 @@ inline MapTextSource EnglishTexts() {
       {"HIVECARE_REGCLEANER_STRING_20", " Registry Errors or Problems Found"},
       {"HIVECARE_REGCLEANER_STRING_21", "Found: "},
       {"HIVECARE_REGCLEANER_STRING_22", "Scan again"},
+      {"HIVECARE_REGCLEANER_STRING_46", "Yes"},
+      {"HIVECARE_REGCLEANER_STRING_47", "No"},
       {"HIVECARE_REGCLEANER_STRING_91", "Scan complete"},
       {"HIVECARE_REGCLEANER_STRING_92", "Hivecare"},
       {"HIVECARE_REGCLEANER_STRING_93", "&Stop"},
