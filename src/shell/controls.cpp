@@ -65,4 +65,24 @@ void AddColumn(HWND list, int column, int width, const wchar_t* text) {
   SendMessageW(list, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&col));
 }
 
+// LVM_GETITEMTEXT tells only how much it copied: a full buffer may mean a
+// longer text, so the buffer grows until the text fits (a value's data can
+// be long).
+std::string ItemText(HWND list, int row, int column) {
+  std::wstring buffer(256, L'\0');
+  for (;;) {
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    const auto length = static_cast<size_t>(
+        SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
+    if (length + 1 < buffer.size() || buffer.size() >= (1u << 20)) {
+      buffer.resize(length);
+      return platform::WideToUtf8(buffer);
+    }
+    buffer.resize(buffer.size() * 4);
+  }
+}
+
 }  // namespace shell

@@ -26,5 +26,7 @@ void SizeToText(HWND control);
 // A list view column header.
 void SetColumnText(HWND list, int column, const std::string& text);
 void AddColumn(HWND list, int column, int width, const wchar_t* text);
+// The text of a list view cell (column 0 is the row's own text).
+std::string ItemText(HWND list, int row, int column);
 
 }  // namespace shell

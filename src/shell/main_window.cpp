@@ -7,7 +7,11 @@
 
 #include "platform/win32/text_convert.h"
 #include "platform/win32/window_icon.h"
+#include "repair/exclude_text_check.h"
+#include "repair/preferences.h"
+#include "scan/scan_area.h"
 #include "shell/controls.h"
+#include "shell/exclude_dialog.h"
 
 namespace shell {
 
@@ -20,14 +24,17 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 MainWindow::MainWindow(platform::Registry& registry, platform::FileSystem& files,
                        common::TextSource& texts, platform::MessageBoxes& boxes,
                        std::string program_folder)
-    : boxes_(boxes),
+    : registry_(registry),
+      boxes_(boxes),
       texts_(texts),
       program_folder_(std::move(program_folder)),
       fonts_(layout_.dpi()),
       link_art_(layout_.dpi()),
       white_brush_(CreateSolidBrush(RGB(255, 255, 255))),
       page_grey_brush_(CreateSolidBrush(RGB(252, 252, 252))),
-      engine_(registry, files, texts, *this, kept_) {}
+      engine_(registry, files, texts, *this, kept_),
+      repairer_(registry, texts, *this, kept_),
+      exclusions_(files, texts, *this, kept_, program_folder_ + "\\Exclude.lst") {}
 
 MainWindow::~MainWindow() {
   Destroy();  // the controls go before the fonts and brushes they use
@@ -59,15 +66,23 @@ HWND MainWindow::control(int id) const {
   return it == controls_.end() ? nullptr : it->second;
 }
 
-// Form_Load, as far as the window goes so far: texts, icon, place, the scan
-// areas with their default choices, the idle caption of the scan button.
+// Form_Load, as far as the window goes so far: texts, icon, place, the
+// user's settings and rules, the idle caption of the scan button.
 void MainWindow::Load() {
   SetTexts();
   platform::SetWindowIcon(hwnd(), L"AAA", true);
   Centre();
-  FillLocations();
-  Button_SetCheck(control(kChkSkipCDLan), BST_UNCHECKED);
+  SetInitValues();
   SetScanCaption(texts_.GetText("HIVECARE_REGCLEANER_STRING_305"));
+}
+
+// Loading the skip-drives preference stores "0" itself when the box ends up
+// cleared (its click handler would have); setting the box here is silent.
+void MainWindow::SetInitValues() {
+  FillLocations();
+  Button_SetCheck(control(kChkSkipCDLan),
+                  repair::LoadSkipCdLan(registry_) ? BST_CHECKED : BST_UNCHECKED);
+  exclusions_.LoadExclude();
 }
 
 // (screen - window) \ 2: a screen smaller than the window puts it partly
@@ -82,7 +97,8 @@ void MainWindow::Centre() {
 
 void MainWindow::FillLocations() {
   HWND list = control(kLvLocations);
-  areas_ = scan::DefaultScanAreas(texts_);
+  areas_ = scan::LoadLocations(registry_, texts_);
+  filling_ = true;
   ListView_DeleteAllItems(list);
   for (size_t i = 0; i < areas_.size(); ++i) {
     std::wstring name = platform::Utf8ToWide(areas_[i].name);
@@ -95,12 +111,19 @@ void MainWindow::FillLocations() {
     ListView_SetItemText(list, row, 1, description.data());
     ListView_SetCheckState(list, row, areas_[i].checked);
   }
+  filling_ = false;
 }
 
 LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_COMMAND:
       OnCommand(LOWORD(wparam), HIWORD(wparam));
+      return 0;
+    case WM_NOTIFY:
+      OnNotify(*reinterpret_cast<const NMHDR*>(lparam));
+      return 0;
+    case WM_CLOSE:
+      OnClose();
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -133,7 +156,52 @@ void MainWindow::OnCommand(int id, int code) {
     if (code == STN_CLICKED) OnLinkClicked(id - kLinks);
     return;
   }
-  if (id == kCmdScan && code == BN_CLICKED) PressScan();
+  if (code != BN_CLICKED) return;
+  if (id >= kCmdExclude0 && id <= kCmdExclude2) {
+    exclusions_.OnExcludeButton(id - kCmdExclude0);
+    return;
+  }
+  switch (id) {
+    case kCmdScan:
+      PressScan();
+      break;
+    case kCmdRemoveSel:
+      repairer_.OnRemoveSelected();
+      break;
+    case kCmdRemoveAll:
+      repairer_.OnRemoveAll();
+      break;
+    case kCmdAddtoExcludeList:
+      exclusions_.OnAddToExcludeList();
+      break;
+    case kChkSkipCDLan:
+      repair::SaveSkipCdLan(registry_, SkipCdLan());
+      break;
+    default:
+      break;
+  }
+}
+
+// A check box ticked or cleared in lvLocations or lvExclude: stored at once.
+void MainWindow::OnNotify(const NMHDR& header) {
+  if (header.code != LVN_ITEMCHANGED || filling_) return;
+  const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+  const bool check_changed = (change.uChanged & LVIF_STATE) &&
+                             ((change.uNewState ^ change.uOldState) & LVIS_STATEIMAGEMASK);
+  if (!check_changed || change.iItem < 0) return;
+  if (header.idFrom == kLvLocations) {
+    scan::SaveFileTypes(registry_, ScanAreas());
+  } else if (header.idFrom == kLvExclude &&
+             change.iItem < static_cast<int>(rules_.size())) {
+    rules_[change.iItem].enabled = ListView_GetCheckState(header.hwndFrom, change.iItem) != 0;
+    exclusions_.OnRuleChecked();
+  }
+}
+
+// Form_Unload: the area choices are stored once more, then the program ends.
+void MainWindow::OnClose() {
+  scan::SaveFileTypes(registry_, ScanAreas());
+  DestroyWindow(hwnd());
 }
 
 // cmdScan_Click, also run by the scan-now link.
@@ -142,8 +210,8 @@ void MainWindow::PressScan() {
   engine_.OnScanPressed();
 }
 
-// lblLinks_Click. Repairs, the exclusion list, the web page and the language
-// changer come with their own parts of the program.
+// lblLinks_Click. The web page and the language changer come with their
+// own parts of the program.
 void MainWindow::OnLinkClicked(int index) {
   switch (index) {
     case 0:
@@ -154,6 +222,15 @@ void MainWindow::OnLinkClicked(int index) {
       break;
     case 3:
       ShowPage(kPicTab2, true);
+      break;
+    case 4:
+      exclusions_.OnAddToExcludeList();
+      break;
+    case 5:
+      repairer_.OnRemoveAll();
+      break;
+    case 6:
+      repairer_.OnRemoveSelected();
       break;
     case 7:
       ShowPage(kPicTab0, false);
@@ -307,5 +384,71 @@ std::vector<scan::ScanArea> MainWindow::ScanAreas() {
   }
   return areas;
 }
+
+// repair::RepairWindow
+
+int MainWindow::ProblemRowCount() { return ListView_GetItemCount(control(kLvInvalidLoc)); }
+
+scan::ProblemEntry MainWindow::ProblemRow(int index) {
+  HWND list = control(kLvInvalidLoc);
+  return {ItemText(list, index, 0), ItemText(list, index, 1), ItemText(list, index, 2),
+          ItemText(list, index, 3), ItemText(list, index, 4), ItemText(list, index, 5)};
+}
+
+bool MainWindow::ProblemRowSelected(int index) {
+  return ListView_GetItemState(control(kLvInvalidLoc), index, LVIS_SELECTED) != 0;
+}
+
+void MainWindow::RemoveProblemRow(int index) { ListView_DeleteItem(control(kLvInvalidLoc), index); }
+
+std::optional<int> MainWindow::SelectedProblemRow() {
+  HWND list = control(kLvInvalidLoc);
+  int row = ListView_GetNextItem(list, -1, LVNI_SELECTED | LVNI_FOCUSED);
+  if (row < 0) row = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+  return row < 0 ? std::nullopt : std::optional<int>(row);
+}
+
+void MainWindow::ShowExcludeRules() {
+  HWND list = control(kLvExclude);
+  filling_ = true;
+  ListView_DeleteAllItems(list);
+  for (size_t i = 0; i < rules_.size(); ++i) {
+    std::wstring text = platform::Utf8ToWide(rules_[i].text);
+    std::wstring must_begin = platform::Utf8ToWide(rules_[i].must_begin);
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(i);
+    item.pszText = text.data();
+    const int row = ListView_InsertItem(list, &item);
+    ListView_SetItemText(list, row, 1, must_begin.data());
+    ListView_SetCheckState(list, row, rules_[i].enabled);
+  }
+  filling_ = false;
+}
+
+std::optional<int> MainWindow::SelectedExcludeRule() {
+  const int row = ListView_GetNextItem(control(kLvExclude), -1, LVNI_SELECTED);
+  return row < 0 ? std::nullopt : std::optional<int>(row);
+}
+
+void MainWindow::ScrollExcludeRuleIntoView(int index) {
+  ListView_EnsureVisible(control(kLvExclude), index, FALSE);
+}
+
+// A new dialog each time; its Choice is read before it goes.
+repair::ExcludeDialogResult MainWindow::ShowExcludeDialog(
+    const repair::ExcludeDialogResult& initial) {
+  ExcludeDialog dialog(texts_, boxes_);
+  if (!dialog.Create(hwnd())) return {};
+  dialog.Fill(initial);
+  dialog.ShowModal();
+  return {repair::ChoiceConfirms(texts_, dialog.Choice()), dialog.Location(), dialog.MustBegin()};
+}
+
+void MainWindow::HideMainWindow() { ShowWindow(hwnd(), SW_HIDE); }
+
+// The start page is not built yet: until it is, the main window stands in
+// for it and simply shows again, as the start page's "&Next >" would.
+void MainWindow::ShowStartPage() { ShowWindow(hwnd(), SW_SHOW); }
 
 }  // namespace shell

@@ -1,13 +1,15 @@
 // tidemark's main window (frmRegCleaner): the problem list a scan fills,
 // the scan button, the count line, the links and the two pages laid over
-// the list. It is the scan's view: the engine reaches the controls only
-// through scan::ScanWindow, and a press on the scan button is the whole
-// scan, run inside the click handler.
+// the list. It is the view of the scan, the repair and the exclusion list:
+// they reach the controls only through scan::ScanWindow and
+// repair::RepairWindow, and each runs inside the click handler that starts it.
 #pragma once
 
 #include <windows.h>
+#undef Yield  // an empty macro of 16-bit Windows that would swallow RepairWindow::Yield
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,9 @@
 #include "platform/file_system.h"
 #include "platform/message_boxes.h"
 #include "platform/registry.h"
+#include "repair/exclusion_list.h"
+#include "repair/repair.h"
+#include "repair/repair_window.h"
 #include "scan/kept_texts.h"
 #include "scan/scan_engine.h"
 #include "scan/scan_window.h"
@@ -57,7 +62,9 @@ constexpr int LinkId(int index) { return kLinks + index; }
 
 struct PageDesign;
 
-class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
+class MainWindow : public BaseWindow<MainWindow>,
+                   public scan::ScanWindow,
+                   public repair::RepairWindow {
  public:
   // `program_folder`: where the program and its clip are, no trailing "\".
   MainWindow(platform::Registry& registry, platform::FileSystem& files,
@@ -66,14 +73,16 @@ class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
   ~MainWindow() override;
 
   // Creates the window, invisible, and runs its load step: texts, icon,
-  // centred on the screen, scan areas. False when it cannot be created.
+  // centred on the screen, the settings and the exclusion rules. False when
+  // it cannot be created.
   bool Create();
   // A control by its ID (null for an unknown one); the window for 0.
   HWND control(int id) const;
 
   LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
 
-  // scan::ScanWindow
+  // scan::ScanWindow (Yield, ShowMessage and SetCountLabel serve
+  // repair::RepairWindow too)
   std::string ScanCaption() override { return scan_caption_; }
   void SetScanCaption(const std::string& caption) override;
   void SetScanLinkCaption(const std::string& caption) override;
@@ -95,6 +104,21 @@ class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
   const std::vector<scan::ExcludeRule>& ExcludeRules() override { return rules_; }
   std::string ProgramFolder() override { return program_folder_; }
 
+  // repair::RepairWindow
+  int ProblemRowCount() override;
+  scan::ProblemEntry ProblemRow(int index) override;
+  bool ProblemRowSelected(int index) override;
+  void RemoveProblemRow(int index) override;
+  std::optional<int> SelectedProblemRow() override;
+  std::vector<scan::ExcludeRule>& ExcludeRulesModel() override { return rules_; }
+  void ShowExcludeRules() override;
+  std::optional<int> SelectedExcludeRule() override;
+  void ScrollExcludeRuleIntoView(int index) override;
+  repair::ExcludeDialogResult ShowExcludeDialog(
+      const repair::ExcludeDialogResult& initial) override;
+  void HideMainWindow() override;
+  void ShowStartPage() override;
+
  private:
   // main_window_layout.cpp: the design, control by control.
   void SizeWindow();
@@ -108,6 +132,7 @@ class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
 
   void Load();
   void Centre();
+  void SetInitValues();
   void FillLocations();
   HWND Add(int id, const wchar_t* window_class, DWORD style, const TwipRect& place,
            const FontStyle& font, const wchar_t* text = L"", HWND parent = nullptr,
@@ -117,6 +142,8 @@ class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
   void MakeBackground();
 
   void OnCommand(int id, int code);
+  void OnNotify(const NMHDR& header);
+  void OnClose();
   void PressScan();
   void OnLinkClicked(int index);
   void ShowPage(int id, bool shown);
@@ -126,6 +153,7 @@ class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
   HBRUSH BackgroundFor(HDC dc, HWND control) const;
   bool IsLink(HWND control) const;
 
+  platform::Registry& registry_;
   platform::MessageBoxes& boxes_;
   common::TextSource& texts_;
   std::string program_folder_;
@@ -147,9 +175,14 @@ class MainWindow : public BaseWindow<MainWindow>, public scan::ScanWindow {
   std::vector<scan::ScanArea> areas_;
   std::vector<scan::ExcludeRule> rules_;
   bool busy_ = false;
+  // Set while the window itself fills a list with check boxes: the list
+  // reports those checks as changes, but they are no choice of the user.
+  bool filling_ = false;
 
   scan::KeptTexts kept_;
   scan::ScanEngine engine_;
+  repair::Repairer repairer_;
+  repair::ExclusionEditor exclusions_;
 };
 
 }  // namespace shell

@@ -3,6 +3,7 @@
 #include "shell/main_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "platform/win32/text_convert.h"
 #include "shell/artwork.h"
@@ -154,9 +155,9 @@ void MainWindow::CreatePages() {
   HWND skip = Add(kChkSkipCDLan, L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
                   {375, 4965, 4890, 255}, kArial9,
                   L"Exclude references to CDROM and Network drives", options);
+  Button_SetCheck(skip, BST_CHECKED);  // as designed; the settings decide at load
   plain_backgrounds_[skip] = page_grey_brush_;
 
-  // The exclusion list's buttons come to life with the exclusion list.
   HWND exclusions = AddPage(pages_[1], kExclusionsPage);
   const std::pair<int, const wchar_t*> buttons[] = {
       {2445, L"&Add..."}, {4155, L"&Edit"}, {5865, L"&Remove"}};

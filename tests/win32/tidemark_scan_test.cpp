@@ -16,27 +16,9 @@ constexpr wchar_t kTestKey[] = L"Software\\SuiteTest\\scan";
 // As the scan shows it: the HKCU area starts at the key "software".
 constexpr char kShownKey[] = "HKEY_CURRENT_USER\\software\\SuiteTest\\scan";
 
-using Row = std::vector<std::string>;  // the six columns
-
-std::string ItemText(HWND list, int row, int column) {
-  wchar_t buffer[1024] = {};
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = buffer;
-  item.cchTextMax = 1024;
-  SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
-  return platform::WideToUtf8(buffer);
-}
-
-std::vector<Row> Rows(HWND list) {
-  std::vector<Row> rows;
-  for (int r = 0; r < ListView_GetItemCount(list); ++r) {
-    Row row;
-    for (int c = 0; c < 6; ++c) row.push_back(ItemText(list, r, c));
-    rows.push_back(row);
-  }
-  return rows;
-}
+using tidemark_test::Row;
+using tidemark_test::Rows;
+using tidemark_test::Seed;
 
 bool UnderTestKey(const Row& row) {
   const std::string& location = row[0];
@@ -48,14 +30,6 @@ std::string PanelText(HWND status, int panel) {
   SendMessageW(status, SB_GETTEXTW, panel, reinterpret_cast<LPARAM>(buffer));
   return platform::WideToUtf8(buffer);
 }
-
-struct Seed {
-  std::wstring subkey;  // below the test key; empty for the key itself
-  std::wstring name;
-  DWORD type;
-  std::wstring text;  // for the string types
-  DWORD number = 0;   // for REG_DWORD
-};
 
 class TidemarkScanTest : public tidemark_test::MainWindowTest {
  protected:
@@ -70,27 +44,10 @@ class TidemarkScanTest : public tidemark_test::MainWindowTest {
     RegDeleteTreeW(HKEY_CURRENT_USER, kTestKey);
     RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\SuiteTest");  // only when no test left keys in it
     if (!sound_file_.empty()) DeleteFileW(sound_file_.c_str());
+    MainWindowTest::TearDown();
   }
 
-  void SeedValues(const std::vector<Seed>& seeds) {
-    for (const Seed& seed : seeds) {
-      std::wstring path = kTestKey;
-      if (!seed.subkey.empty()) path += L"\\" + seed.subkey;
-      HKEY key = nullptr;
-      ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                nullptr, &key, nullptr),
-                ERROR_SUCCESS);
-      if (seed.type == REG_DWORD) {
-        RegSetValueExW(key, seed.name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&seed.number),
-                       sizeof seed.number);
-      } else {
-        RegSetValueExW(key, seed.name.c_str(), 0, seed.type,
-                       reinterpret_cast<const BYTE*>(seed.text.c_str()),
-                       static_cast<DWORD>((seed.text.size() + 1) * sizeof(wchar_t)));
-      }
-      RegCloseKey(key);
-    }
-  }
+  void SeedValues(const std::vector<Seed>& seeds) { tidemark_test::SeedValues(kTestKey, seeds); }
 
   // A file that exists for as long as the test runs.
   std::wstring MakeSoundFile() {
@@ -103,17 +60,6 @@ class TidemarkScanTest : public tidemark_test::MainWindowTest {
     CloseHandle(file);
     return sound_file_;
   }
-
-  // Leaves only the area at `position` checked (-1: none), through the
-  // list view's check boxes, as a user would.
-  void CheckOnly(int position) {
-    HWND areas = control(shell::kLvLocations);
-    for (int i = 0; i < ListView_GetItemCount(areas); ++i) {
-      ListView_SetCheckState(areas, i, i == position);
-    }
-  }
-
-  void PressScan() { SendMessageW(control(shell::kCmdScan), BM_CLICK, 0, 0); }
 
   // Label1 and both status bar panels show `count`.
   void ExpectCountsShow(int count) {

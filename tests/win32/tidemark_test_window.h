@@ -1,6 +1,7 @@
 // What the tests of tidemark's main window share: the real window over the
 // real registry, file system and language library, shown, with its message
-// boxes answered through the seam.
+// boxes answered through the seam. Each test starts as a first start: the
+// settings key and the exclusion file are put aside and come back after.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,12 +20,14 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
 #include "scan/scan_window.h"
-#include "shell/main_window.h"
 #include "platform/win32/program_folder.h"
+#include "shell/controls.h"
+#include "shell/main_window.h"
 
 namespace tidemark_test {
 
-// Answers every message box with OK and keeps what it was shown.
+// Answers a Yes/No box with `yes_no_answer`, any other with OK, and keeps
+// what it was shown.
 class ScriptedBoxes : public platform::MessageBoxes {
  public:
   struct Shown {
@@ -33,7 +37,7 @@ class ScriptedBoxes : public platform::MessageBoxes {
   };
   int Show(void*, const std::string& text, const std::string& title, unsigned style) override {
     shown.push_back({text, title, style});
-    return scan::kIdOk;
+    return (style & 0xF) == scan::kMbYesNo ? yes_no_answer : scan::kIdOk;
   }
   int Count(const std::string& text) const {
     int n = 0;
@@ -41,7 +45,134 @@ class ScriptedBoxes : public platform::MessageBoxes {
     return n;
   }
   std::vector<Shown> shown;
+  int yes_no_answer = scan::kIdYes;
 };
+
+// The values of a key (one without sub-keys), taken away for a test and put
+// back after it; a key that was not there goes again, with the parents the
+// test made (everything below `made_below`).
+class SavedKey {
+ public:
+  SavedKey(HKEY root, std::wstring path, std::wstring made_below)
+      : root_(root), path_(std::move(path)), made_below_(std::move(made_below)) {
+    HKEY key = nullptr;
+    parent_existed_ = RegOpenKeyExW(root_, made_below_.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (key) RegCloseKey(key);
+    if (RegOpenKeyExW(root_, path_.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+      existed_ = true;
+      wchar_t name[16384];
+      for (DWORD i = 0;; ++i) {
+        DWORD name_length = 16384, type = 0, size = 0;
+        if (RegEnumValueW(key, i, name, &name_length, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+        Value value{name, type, std::vector<BYTE>(size)};
+        name_length = 16384;
+        RegEnumValueW(key, i, name, &name_length, nullptr, &type, value.data.data(), &size);
+        values_.push_back(std::move(value));
+      }
+      RegCloseKey(key);
+    }
+    RegDeleteTreeW(root_, path_.c_str());
+    RegDeleteKeyW(root_, path_.c_str());
+  }
+  ~SavedKey() {
+    RegDeleteTreeW(root_, path_.c_str());
+    RegDeleteKeyW(root_, path_.c_str());
+    if (!parent_existed_) {
+      RegDeleteTreeW(root_, made_below_.c_str());
+      RegDeleteKeyW(root_, made_below_.c_str());
+    }
+    if (!existed_) return;
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(root_, path_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+      return;
+    }
+    for (const Value& value : values_) {
+      RegSetValueExW(key, value.name.c_str(), 0, value.type, value.data.data(),
+                     static_cast<DWORD>(value.data.size()));
+    }
+    RegCloseKey(key);
+  }
+  SavedKey(const SavedKey&) = delete;
+  SavedKey& operator=(const SavedKey&) = delete;
+
+ private:
+  struct Value {
+    std::wstring name;
+    DWORD type;
+    std::vector<BYTE> data;
+  };
+  HKEY root_;
+  std::wstring path_;
+  std::wstring made_below_;
+  bool existed_ = false;
+  bool parent_existed_ = false;
+  std::vector<Value> values_;
+};
+
+// A file moved aside for a test and put back after it.
+class SavedFile {
+ public:
+  explicit SavedFile(std::wstring path) : path_(std::move(path)), aside_(path_ + L".saved") {
+    saved_ = MoveFileExW(path_.c_str(), aside_.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  }
+  ~SavedFile() {
+    DeleteFileW(path_.c_str());
+    if (saved_) MoveFileExW(aside_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING);
+  }
+  SavedFile(const SavedFile&) = delete;
+  SavedFile& operator=(const SavedFile&) = delete;
+
+ private:
+  std::wstring path_;
+  std::wstring aside_;
+  bool saved_ = false;
+};
+
+inline constexpr wchar_t kSettingsKey[] =
+    L"Software\\Brightwell\\Zodazado Reveruz\\Zodazado Reveruz";
+inline constexpr wchar_t kSettingsMadeBelow[] = L"Software\\Brightwell";
+
+using Row = std::vector<std::string>;  // the six columns of a problem row
+
+inline std::vector<Row> Rows(HWND list) {
+  std::vector<Row> rows;
+  for (int r = 0; r < ListView_GetItemCount(list); ++r) {
+    Row row;
+    for (int c = 0; c < 6; ++c) row.push_back(shell::ItemText(list, r, c));
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+struct Seed {
+  std::wstring subkey;  // below the test key; empty for the key itself
+  std::wstring name;
+  DWORD type;
+  std::wstring text;  // for the string types
+  DWORD number = 0;   // for REG_DWORD
+};
+
+// Writes each seed below HKEY_CURRENT_USER\`key`, making the keys.
+inline void SeedValues(const std::wstring& key, const std::vector<Seed>& seeds) {
+  for (const Seed& seed : seeds) {
+    std::wstring path = key;
+    if (!seed.subkey.empty()) path += L"\\" + seed.subkey;
+    HKEY handle = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &handle, nullptr),
+              ERROR_SUCCESS);
+    if (seed.type == REG_DWORD) {
+      RegSetValueExW(handle, seed.name.c_str(), 0, REG_DWORD,
+                     reinterpret_cast<const BYTE*>(&seed.number), sizeof seed.number);
+    } else if (seed.type != REG_NONE) {  // REG_NONE: the key alone
+      RegSetValueExW(handle, seed.name.c_str(), 0, seed.type,
+                     reinterpret_cast<const BYTE*>(seed.text.c_str()),
+                     static_cast<DWORD>((seed.text.size() + 1) * sizeof(wchar_t)));
+    }
+    RegCloseKey(handle);
+  }
+}
 
 inline std::string WindowText(HWND window) {
   wchar_t buffer[512] = {};
@@ -59,11 +190,39 @@ class MainWindowTest : public ::testing::Test {
   }
 
   void SetUp() override {
+    settings_.emplace(HKEY_CURRENT_USER, kSettingsKey, kSettingsMadeBelow);
+    exclude_file_.emplace(platform::Utf8ToWide(ExcludeFile()));
+    Open();
+  }
+  void TearDown() override {
+    window_.reset();
+    exclude_file_.reset();
+    settings_.reset();
+  }
+
+  // Creates and shows the window: a program start.
+  void Open() {
     window_ = std::make_unique<shell::MainWindow>(registry_, files_, texts_, boxes_,
                                                   platform::ProgramFolder());
     ASSERT_TRUE(window_->Create());
     ShowWindow(window_->hwnd(), SW_SHOWNOACTIVATE);
   }
+  // The program ends (without its close step) and starts again.
+  void Reopen() {
+    window_.reset();
+    Open();
+  }
+  static std::string ExcludeFile() { return platform::ProgramFolder() + "\\Exclude.lst"; }
+
+  // Leaves only the area at `position` checked (-1: none), through the
+  // list view's check boxes, as a user would.
+  void CheckOnly(int position) {
+    HWND areas = control(shell::kLvLocations);
+    for (int i = 0; i < ListView_GetItemCount(areas); ++i) {
+      ListView_SetCheckState(areas, i, i == position);
+    }
+  }
+  void PressScan() { SendMessageW(control(shell::kCmdScan), BM_CLICK, 0, 0); }
 
   HWND control(int id) const { return window_->control(id); }
   HWND link(int index) const { return control(shell::LinkId(index)); }
@@ -73,6 +232,8 @@ class MainWindowTest : public ::testing::Test {
   platform::Win32FileSystem files_;
   platform::PhrasebookTexts texts_;
   ScriptedBoxes boxes_;
+  std::optional<SavedKey> settings_;
+  std::optional<SavedFile> exclude_file_;
   std::unique_ptr<shell::MainWindow> window_;
 };
 
