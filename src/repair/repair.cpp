@@ -60,20 +60,19 @@ void Repairer::Remove(bool selected_only) {
   }
 }
 
-void Repairer::OnRemoveSelected() {
-  if (window_.ProblemRowCount() == 0) return;
-  Remove(true);
-  window_.ShowMessage(texts_.GetText("HIVECARE_REGCLEANER_STRING_84"),
-                      texts_.GetText("HIVECARE_REGCLEANER_STRING_85"),
+bool Repairer::RemoveAndTell(bool selected_only, const char* done_id) {
+  if (window_.ProblemRowCount() == 0) return false;
+  Remove(selected_only);
+  // The same message whatever was answered or repaired.
+  window_.ShowMessage(texts_.GetText(done_id), texts_.GetText("HIVECARE_REGCLEANER_STRING_85"),
                       scan::kMbOk | scan::kMbIconInformation);
+  return true;
 }
 
+void Repairer::OnRemoveSelected() { RemoveAndTell(true, "HIVECARE_REGCLEANER_STRING_84"); }
+
 void Repairer::OnRemoveAll() {
-  if (window_.ProblemRowCount() == 0) return;
-  Remove(false);
-  window_.ShowMessage(texts_.GetText("HIVECARE_REGCLEANER_STRING_81"),
-                      texts_.GetText("HIVECARE_REGCLEANER_STRING_85"),
-                      scan::kMbOk | scan::kMbIconInformation);
+  if (!RemoveAndTell(false, "HIVECARE_REGCLEANER_STRING_81")) return;
   window_.HideMainWindow();
   window_.SetCountLabel(texts_.GetText("HIVECARE_REGCLEANER_STRING_83"));
   window_.ShowStartPage();

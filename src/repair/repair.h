@@ -38,6 +38,9 @@ class Repairer {
  private:
   // Deletes the value of the row at `index`; true when it was deleted.
   bool RepairRow(int index);
+  // Remove, then the message `done_id`; false (and nothing done) for an
+  // empty list.
+  bool RemoveAndTell(bool selected_only, const char* done_id);
 
   platform::Registry& registry_;
   common::TextSource& texts_;
