@@ -85,4 +85,26 @@ std::string ItemText(HWND list, int row, int column) {
   }
 }
 
+int AppendRow(HWND list, const std::vector<std::string>& cells) {
+  std::wstring text = platform::Utf8ToWide(cells.empty() ? std::string() : cells[0]);
+  LVITEMW item{};
+  item.mask = LVIF_TEXT;
+  item.iItem = ListView_GetItemCount(list);
+  item.pszText = text.data();
+  const int row = ListView_InsertItem(list, &item);
+  for (size_t column = 1; column < cells.size(); ++column) {
+    std::wstring cell = platform::Utf8ToWide(cells[column]);
+    if (!cell.empty()) ListView_SetItemText(list, row, static_cast<int>(column), cell.data());
+  }
+  return row;
+}
+
+void CentreOnScreen(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
+  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace shell

@@ -62,7 +62,7 @@ bool ExcludeDialog::Create(HWND owner) {
   CreateControls();
   SetTexts();
   platform::SetWindowIcon(hwnd(), L"AAA", true);
-  Centre();
+  CentreOnScreen(hwnd());
   choice_ = texts_.GetText(kCancelled);  // whatever the caller set before
   return true;
 }
@@ -92,16 +92,6 @@ void ExcludeDialog::SetTexts() {
   for (const auto& [text_id, id] : kTexts) {
     SetText(id == 0 ? hwnd() : GetDlgItem(hwnd(), id), texts_.GetText(text_id));
   }
-}
-
-// As the main window does it: a screen smaller than the dialog puts it
-// partly off the screen at the top left.
-void ExcludeDialog::Centre() {
-  RECT r{};
-  GetWindowRect(hwnd(), &r);
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
-  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ExcludeDialog::Fill(const repair::ExcludeDialogResult& initial) {

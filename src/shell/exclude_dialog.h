@@ -50,7 +50,6 @@ class ExcludeDialog : public BaseWindow<ExcludeDialog> {
  private:
   void CreateControls();
   void SetTexts();
-  void Centre();
   void OnOk();
   void Close(const char* choice_id);
 

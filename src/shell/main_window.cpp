@@ -71,7 +71,7 @@ HWND MainWindow::control(int id) const {
 void MainWindow::Load() {
   SetTexts();
   platform::SetWindowIcon(hwnd(), L"AAA", true);
-  Centre();
+  CentreOnScreen(hwnd());
   SetInitValues();
   SetScanCaption(texts_.GetText("HIVECARE_REGCLEANER_STRING_305"));
 }
@@ -85,31 +85,13 @@ void MainWindow::SetInitValues() {
   exclusions_.LoadExclude();
 }
 
-// (screen - window) \ 2: a screen smaller than the window puts it partly
-// off the screen at the top left.
-void MainWindow::Centre() {
-  RECT r{};
-  GetWindowRect(hwnd(), &r);
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2;
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2;
-  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void MainWindow::FillLocations() {
   HWND list = control(kLvLocations);
   areas_ = scan::LoadLocations(registry_, texts_);
   filling_ = true;
   ListView_DeleteAllItems(list);
-  for (size_t i = 0; i < areas_.size(); ++i) {
-    std::wstring name = platform::Utf8ToWide(areas_[i].name);
-    std::wstring description = platform::Utf8ToWide(areas_[i].description);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(i);
-    item.pszText = name.data();
-    const int row = ListView_InsertItem(list, &item);
-    ListView_SetItemText(list, row, 1, description.data());
-    ListView_SetCheckState(list, row, areas_[i].checked);
+  for (const scan::ScanArea& area : areas_) {
+    ListView_SetCheckState(list, AppendRow(list, {area.name, area.description}), area.checked);
   }
   filling_ = false;
 }
@@ -308,19 +290,8 @@ void MainWindow::SetScanLinkCaption(const std::string& caption) {
 void MainWindow::ClearProblems() { ListView_DeleteAllItems(control(kLvInvalidLoc)); }
 
 void MainWindow::AppendProblem(const scan::ProblemEntry& entry) {
-  HWND list = control(kLvInvalidLoc);
-  std::wstring location = platform::Utf8ToWide(entry.location);
-  LVITEMW item{};
-  item.mask = LVIF_TEXT;
-  item.iItem = ListView_GetItemCount(list);
-  item.pszText = location.data();
-  const int row = ListView_InsertItem(list, &item);
-  const std::string* cells[] = {&entry.value_name, &entry.value_data, &entry.reason,
-                                &entry.reg_type, &entry.attributes};
-  for (int column = 1; column <= 5; ++column) {
-    std::wstring text = platform::Utf8ToWide(*cells[column - 1]);
-    if (!text.empty()) ListView_SetItemText(list, row, column, text.data());
-  }
+  AppendRow(control(kLvInvalidLoc), {entry.location, entry.value_name, entry.value_data,
+                                      entry.reason, entry.reg_type, entry.attributes});
 }
 
 void MainWindow::EnableProblemList(bool enabled) {
@@ -412,16 +383,8 @@ void MainWindow::ShowExcludeRules() {
   HWND list = control(kLvExclude);
   filling_ = true;
   ListView_DeleteAllItems(list);
-  for (size_t i = 0; i < rules_.size(); ++i) {
-    std::wstring text = platform::Utf8ToWide(rules_[i].text);
-    std::wstring must_begin = platform::Utf8ToWide(rules_[i].must_begin);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(i);
-    item.pszText = text.data();
-    const int row = ListView_InsertItem(list, &item);
-    ListView_SetItemText(list, row, 1, must_begin.data());
-    ListView_SetCheckState(list, row, rules_[i].enabled);
+  for (const scan::ExcludeRule& rule : rules_) {
+    ListView_SetCheckState(list, AppendRow(list, {rule.text, rule.must_begin}), rule.enabled);
   }
   filling_ = false;
 }

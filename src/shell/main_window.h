@@ -131,7 +131,6 @@ class MainWindow : public BaseWindow<MainWindow>,
   void SetCaption(int id, const std::string& text);
 
   void Load();
-  void Centre();
   void SetInitValues();
   void FillLocations();
   HWND Add(int id, const wchar_t* window_class, DWORD style, const TwipRect& place,
