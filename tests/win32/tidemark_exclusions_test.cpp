@@ -161,7 +161,7 @@ TEST_F(TidemarkExclusionsTest, EachWayOutButOkIsNoConfirmation) {
   }
 }
 
-TEST_F(TidemarkExclusionsTest, ThePageAddsChecksAndRemovesRulesInTheFile) {
+TEST_F(TidemarkExclusionsTest, ThePageAddsChecksEditsAndRemovesRulesInTheFile) {
   SendMessageW(link(3), WM_LBUTTONDOWN, MK_LBUTTON, 0);
   ASSERT_TRUE(IsWindowVisible(control(shell::kPicTab2)));
   const std::string no = Text("HIVECARE_REGCLEANER_STRING_47");
@@ -181,6 +181,24 @@ TEST_F(TidemarkExclusionsTest, ThePageAddsChecksAndRemovesRulesInTheFile) {
   EXPECT_EQ(RuleRows(), (std::vector<std::vector<std::string>>{
                             {"software\\Vendor, \"x\"", no, "cleared"}}));
   EXPECT_EQ(window_->ExcludeRules().size(), 1u) << "the scan sees what the page shows";
+
+  // Edit: the dialog comes filled with the rule; its check box stays as it was.
+  const std::string yes = Text("HIVECARE_REGCLEANER_STRING_46");
+  ListView_SetItemState(control(shell::kLvExclude), 0, LVIS_SELECTED, LVIS_SELECTED);
+  WhenDialogShows([](HWND dialog) {
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, shell::kTxtLocation)), "software\\Vendor, \"x\"");
+    EXPECT_EQ(SendMessageW(GetDlgItem(dialog, shell::kChkMustBegin), BM_GETCHECK, 0, 0),
+              BST_UNCHECKED);
+    Type(dialog, "software\\Other ");
+    Press(dialog, shell::kChkMustBegin);
+    Press(dialog, shell::kOKButton);
+  });
+  boxes_.shown.clear();
+  SendMessageW(control(shell::kCmdExclude1), BM_CLICK, 0, 0);
+  ASSERT_EQ(boxes_.shown.size(), 1u);
+  EXPECT_EQ(boxes_.shown[0].text, Text("HIVECARE_REGCLEANER_STRING_23"));
+  EXPECT_EQ(RuleRows(), (std::vector<std::vector<std::string>>{{"software\\Other", yes, "cleared"}}));
+  EXPECT_EQ(ReadFileText(ExcludeFile()), "software\\Other;;" + yes + ";;False\r\n");
 
   ListView_SetItemState(control(shell::kLvExclude), 0, LVIS_SELECTED, LVIS_SELECTED);
   SendMessageW(control(shell::kCmdExclude2), BM_CLICK, 0, 0);
