@@ -40,6 +40,18 @@ class ScanEngine {
   // True when the scan button shows a start caption again.
   bool ScanStopped();
 
+  // The special areas. Each walks `path` below `root` depth first.
+  // Shared files: every value name must name an existing file.
+  void ScanSharedDlls(std::uint32_t root, const std::string& path);
+  // Font lists: every value's data names a font file.
+  void ScanFontKey(std::uint32_t root, const std::string& path);
+  // Class, type library and interface registrations.
+  void ScanComKey(std::uint32_t root, const std::string& path);
+  // The extension keys directly below `path` whose default value names a type.
+  void ScanFileTypes(std::uint32_t root, const std::string& path);
+  // One extension key and everything below it.
+  void ScanExtensionKey(std::uint32_t root, const std::string& path);
+
   int ProblemCount() const { return problem_count_; }
   int ProgressValue() const { return progress_; }
 
@@ -50,6 +62,22 @@ class ScanEngine {
   void StepProgress();
   void RunAreas();
   void CloseScan();
+
+  // True when a value whose data holds ":\" names a missing file on a drive
+  // from A: to P: and the value is not excluded: what the walker reports,
+  // and the first rule of the COM and file association scanners.
+  bool IsBrokenDriveReference(const std::string& path, const ValueText& value);
+  // The reason entry a COM rule records for one value, or -1 for none.
+  int ComRuleEntry(const std::string& path, const ValueText& value);
+  // Keys of class registrations, which only their own scanners enter.
+  static bool IsClassRegistrationKey(const std::string& path);
+
+  // Closes a special scanner's key on whichever way the scanner leaves.
+  struct ScopedKey {
+    RegistryReader& reader;
+    platform::KeyHandle key;
+    ~ScopedKey() { reader.CloseRegKey(key); }
+  };
 
   RegistryReader reader_;
   FileReferenceCheck check_;

@@ -31,7 +31,7 @@ void ScanEngine::ScanKey(const std::string& skey) {
   using Scanner = void (ScanEngine::*)(std::uint32_t root, const std::string& path);
   struct Area {
     const char* code;
-    Scanner scanner;  // none yet for the special areas: they start nothing
+    Scanner scanner;
     std::uint32_t root;
     std::vector<std::string> start_keys;
   };
@@ -39,21 +39,20 @@ void ScanEngine::ScanKey(const std::string& skey) {
       {"HKCU", &ScanEngine::WalkKey, platform::kCurrentUser, {"software"}},
       {"HKU", &ScanEngine::WalkKey, platform::kUsers, {""}},
       {"HKLM", &ScanEngine::WalkKey, platform::kLocalMachine, {""}},
-      {"DLL", nullptr, platform::kLocalMachine,
+      {"DLL", &ScanEngine::ScanSharedDlls, platform::kLocalMachine,
        {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDlls"}},
       {"VDD", &ScanEngine::WalkKey, platform::kLocalMachine,
        {"SYSTEM\\CurrentControlSet\\Services\\VxD"}},
-      {"FONT", nullptr, platform::kLocalMachine,
+      {"FONT", &ScanEngine::ScanFontKey, platform::kLocalMachine,
        {"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Fonts",
         "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts"}},
-      {"IFA", nullptr, platform::kClassesRoot, {""}},
-      {"COM", nullptr, platform::kLocalMachine,
+      {"IFA", &ScanEngine::ScanFileTypes, platform::kClassesRoot, {""}},
+      {"COM", &ScanEngine::ScanComKey, platform::kLocalMachine,
        {"software\\classes\\CLSID", "software\\classes\\TypeLib",
         "software\\classes\\interface"}},
   };
   for (const Area& area : kAreas) {
     if (skey != area.code) continue;
-    if (area.scanner == nullptr) return;
     for (const std::string& start : area.start_keys) (this->*area.scanner)(area.root, start);
     return;
   }
