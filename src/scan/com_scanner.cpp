@@ -33,6 +33,21 @@ bool ScanEngine::IsBrokenDriveReference(const std::string& path, const ValueText
          !InExcludeList(path + "::" + value.name + " :: " + value.text);
 }
 
+void ScanEngine::ScanSubKeysUnlessExcluded(
+    std::uint32_t root, const std::string& path, platform::KeyHandle key, std::uint32_t subkeys,
+    void (ScanEngine::*scanner)(std::uint32_t, const std::string&)) {
+  std::string parent = path;  // gains its "\" at the first named sub-key
+  for (std::uint32_t index = 0; index < subkeys; ++index) {
+    const std::string name = reader_.EnumSubKeyName(key, index);
+    if (!name.empty()) {
+      if (!parent.empty()) parent = addslash(parent);
+      if (!InExcludeList(parent + name)) (this->*scanner)(root, parent + name);
+    }
+    window_.Yield();
+    if (ScanStopped()) return;
+  }
+}
+
 int ScanEngine::ComRuleEntry(const std::string& path, const ValueText& value) {
   const std::string& data = value.text;
   if (common::Contains(data, ":\\")) return IsBrokenDriveReference(path, value) ? 0 : kNoRecord;
@@ -82,16 +97,7 @@ void ScanEngine::ScanComKey(std::uint32_t root, const std::string& path) {
     if (ScanStopped()) return;
   }
 
-  std::string parent = path;  // gains its "\" at the first named sub-key
-  for (std::uint32_t index = 0; index < counts.subkeys; ++index) {
-    const std::string name = reader_.EnumSubKeyName(key.key, index);
-    if (!name.empty()) {
-      if (!parent.empty()) parent = addslash(parent);
-      if (!InExcludeList(parent + name)) ScanComKey(root, parent + name);
-    }
-    window_.Yield();
-    if (ScanStopped()) return;
-  }
+  ScanSubKeysUnlessExcluded(root, path, key.key, counts.subkeys, &ScanEngine::ScanComKey);
 }
 
 }  // namespace scan

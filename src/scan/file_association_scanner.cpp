@@ -54,16 +54,7 @@ void ScanEngine::ScanExtensionKey(std::uint32_t root, const std::string& path) {
     if (ScanStopped()) return;
   }
 
-  std::string parent = path;  // gains its "\" at the first named sub-key
-  for (std::uint32_t index = 0; index < counts.subkeys; ++index) {
-    const std::string name = reader_.EnumSubKeyName(key.key, index);
-    if (!name.empty()) {
-      if (!parent.empty()) parent = addslash(parent);
-      if (!InExcludeList(parent + name)) ScanExtensionKey(root, parent + name);
-    }
-    window_.Yield();
-    if (ScanStopped()) return;
-  }
+  ScanSubKeysUnlessExcluded(root, path, key.key, counts.subkeys, &ScanEngine::ScanExtensionKey);
 }
 
 }  // namespace scan

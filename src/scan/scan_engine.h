@@ -71,6 +71,11 @@ class ScanEngine {
   int ComRuleEntry(const std::string& path, const ValueText& value);
   // Keys of class registrations, which only their own scanners enter.
   static bool IsClassRegistrationKey(const std::string& path);
+  // Hands each named sub-key of the open `key` at `path` that no exclusion
+  // rule covers to `scanner`, yielding after each; ends at the stop test.
+  void ScanSubKeysUnlessExcluded(std::uint32_t root, const std::string& path,
+                                 platform::KeyHandle key, std::uint32_t subkeys,
+                                 void (ScanEngine::*scanner)(std::uint32_t, const std::string&));
 
   // Closes a special scanner's key on whichever way the scanner leaves.
   struct ScopedKey {
