@@ -3,6 +3,10 @@
 namespace shell {
 
 void MessagePump::Yield() {
+  if (skip_next_) {
+    skip_next_ = false;
+    return;
+  }
   const Clock::time_point now = Clock::now();
   if (now < next_pump_) return;
   next_pump_ = now + interval_;

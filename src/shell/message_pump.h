@@ -25,10 +25,15 @@ class MessagePump {
   // Handles everything queued now.
   void Pump();
   // Counts now as a pump: the message being handled was just taken from the
-  // queue, so what follows at once (the first yields of a scan) need not
-  // look again. A second press therefore meets a running scan, not one
-  // that has yet to set its stop caption.
-  void Defer() { next_pump_ = Clock::now() + interval_; }
+  // queue, so what follows at once need not look again. The next Yield does
+  // not pump however long it takes to come, so a second press meets a
+  // running scan, not one that has yet to set its stop caption (the scan's
+  // first yield comes before that, and on a loaded machine more than one
+  // interval after the press).
+  void Defer() {
+    next_pump_ = Clock::now() + interval_;
+    skip_next_ = true;
+  }
 
  private:
   using Clock = std::chrono::steady_clock;
@@ -36,6 +41,7 @@ class MessagePump {
   HWND dialog_;
   std::chrono::milliseconds interval_;
   Clock::time_point next_pump_{};
+  bool skip_next_ = false;
 };
 
 }  // namespace shell

@@ -184,6 +184,17 @@ TEST_F(MessagePumpTest, DeferCountsAsAPump) {
   EXPECT_EQ(handled, 0);
 }
 
+// However late it comes, the first yield after a press does not pump.
+TEST_F(MessagePumpTest, DeferSkipsTheNextYieldWhateverItsTime) {
+  shell::MessagePump pump(nullptr, std::chrono::milliseconds(0));
+  pump.Defer();
+  PostMessageW(target_, WM_APP, 0, 0);
+  pump.Yield();
+  EXPECT_EQ(handled, 0);
+  pump.Yield();
+  EXPECT_EQ(handled, 1);
+}
+
 TEST_F(MessagePumpTest, LeavesQuitForTheOuterLoop) {
   PostQuitMessage(7);
   PostMessageW(target_, WM_APP, 0, 0);
