@@ -20,34 +20,6 @@ std::string LastKeyName(const std::string& path) {
 
 }  // namespace
 
-bool ScanEngine::IsBrokenDriveReference(const std::string& path, const ValueText& value) {
-  const std::size_t drive = value.text.find(":\\");
-  if (drive == std::string::npos) return false;
-  // Drives beyond P: are not judged; a text that begins with ":\" has no
-  // letter to test and goes on to the file check.
-  if (drive > 0) {
-    const char letter = common::UpperAscii(value.text.substr(drive - 1, 1))[0];
-    if (letter < 'A' || letter > 'P') return false;
-  }
-  return !check_.CheckValid(value.text) &&
-         !InExcludeList(path + "::" + value.name + " :: " + value.text);
-}
-
-void ScanEngine::ScanSubKeysUnlessExcluded(
-    std::uint32_t root, const std::string& path, platform::KeyHandle key, std::uint32_t subkeys,
-    void (ScanEngine::*scanner)(std::uint32_t, const std::string&)) {
-  std::string parent = path;  // gains its "\" at the first named sub-key
-  for (std::uint32_t index = 0; index < subkeys; ++index) {
-    const std::string name = reader_.EnumSubKeyName(key, index);
-    if (!name.empty()) {
-      if (!parent.empty()) parent = addslash(parent);
-      if (!InExcludeList(parent + name)) (this->*scanner)(root, parent + name);
-    }
-    window_.Yield();
-    if (ScanStopped()) return;
-  }
-}
-
 int ScanEngine::ComRuleEntry(const std::string& path, const ValueText& value) {
   const std::string& data = value.text;
   if (common::Contains(data, ":\\")) return IsBrokenDriveReference(path, value) ? 0 : kNoRecord;

@@ -8,12 +8,6 @@
 
 namespace scan {
 
-bool ScanEngine::IsClassRegistrationKey(const std::string& path) {
-  const std::string upper = common::UpperAscii(path);
-  return common::Contains(upper, "SOFTWARE\\CLASSES") || upper == "INTERFACE" ||
-         upper == "TYPELIB" || upper == "CLSID";
-}
-
 void ScanEngine::ScanFileTypes(std::uint32_t root, const std::string& path) {
   if (window_.ScanCaption() == texts_.GetText("HIVECARE_REGCLEANER_STRING_305")) return;
   if (IsClassRegistrationKey(path)) return;

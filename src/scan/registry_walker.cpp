@@ -1,5 +1,6 @@
 // The general scanner: every value below a key, depth first, judged by the
-// file reference check; and the exclusion match every scanner shares.
+// file reference check; and what the other scanners share with it: the
+// classes guard, the drive-reference test, the sub-key loop, the exclusion match.
 #include <string>
 
 #include "common/strings.h"
@@ -7,37 +8,40 @@
 
 namespace scan {
 
-namespace {
-
-// Closes the key of one walk level on whichever path the level leaves by.
-class KeyCloser {
- public:
-  KeyCloser(RegistryReader& reader, platform::KeyHandle key) : reader_(reader), key_(key) {}
-  ~KeyCloser() { reader_.CloseRegKey(key_); }
-  KeyCloser(const KeyCloser&) = delete;
-  KeyCloser& operator=(const KeyCloser&) = delete;
-
- private:
-  RegistryReader& reader_;
-  platform::KeyHandle key_;
-};
-
 // Class registrations belong to the COM and file association scanners.
-bool IsClassesKey(const std::string& path) {
+bool ScanEngine::IsClassRegistrationKey(const std::string& path) {
   const std::string upper = common::UpperAscii(path);
   return common::Contains(upper, "SOFTWARE\\CLASSES") || upper == "INTERFACE" ||
          upper == "TYPELIB" || upper == "CLSID";
 }
 
-// Only references to drives A: to P: are judged; a text that starts with
-// ":\" has no drive letter and is judged as well.
-bool OnJudgedDrive(const std::string& text, std::size_t drive) {
-  if (drive == 0) return true;
-  const char letter = common::UpperAscii(std::string(1, text[drive - 1]))[0];
-  return letter >= 'A' && letter <= 'P';
+bool ScanEngine::IsBrokenDriveReference(const std::string& path, const ValueText& value) {
+  const std::size_t drive = value.text.find(":\\");
+  if (drive == std::string::npos) return false;
+  // Drives beyond P: are not judged; a text that begins with ":\" has no
+  // letter to test and goes on to the file check.
+  if (drive > 0) {
+    const char letter = common::UpperAscii(value.text.substr(drive - 1, 1))[0];
+    if (letter < 'A' || letter > 'P') return false;
+  }
+  return !check_.CheckValid(value.text) &&
+         !InExcludeList(path + "::" + value.name + " :: " + value.text);
 }
 
-}  // namespace
+void ScanEngine::ScanSubKeysUnlessExcluded(
+    std::uint32_t root, const std::string& path, platform::KeyHandle key, std::uint32_t subkeys,
+    void (ScanEngine::*scanner)(std::uint32_t, const std::string&)) {
+  std::string parent = path;  // gains its "\" at the first named sub-key
+  for (std::uint32_t index = 0; index < subkeys; ++index) {
+    const std::string name = reader_.EnumSubKeyName(key, index);
+    if (!name.empty()) {
+      if (!parent.empty()) parent = addslash(parent);
+      if (!InExcludeList(parent + name)) (this->*scanner)(root, parent + name);
+    }
+    window_.Yield();
+    if (ScanStopped()) return;
+  }
+}
 
 bool ScanEngine::InExcludeList(const std::string& strkey) {
   const auto& rules = window_.ExcludeRules();
@@ -56,35 +60,20 @@ bool ScanEngine::InExcludeList(const std::string& strkey) {
 
 void ScanEngine::WalkKey(std::uint32_t root, const std::string& path) {
   if (window_.ScanCaption() == texts_.GetText("HIVECARE_REGCLEANER_STRING_305")) return;
-  if (IsClassesKey(path)) return;
+  if (IsClassRegistrationKey(path)) return;
 
-  const platform::KeyHandle key = reader_.OpenRegKey(root, path);
-  const KeyCloser closer(reader_, key);
-  const KeyCounts counts = key != 0 ? reader_.QueryKeyCounts(key) : KeyCounts{};
+  const ScopedKey key{reader_, reader_.OpenRegKey(root, path)};
+  const KeyCounts counts = key.key != 0 ? reader_.QueryKeyCounts(key.key) : KeyCounts{};
 
   for (std::uint32_t index = 0; index < counts.values; ++index) {
-    const ValueText value = reader_.EnumValueText(key, index);
-    const std::size_t drive = value.text.find(":\\");
-    if (drive != std::string::npos && OnJudgedDrive(value.text, drive) &&
-        !check_.CheckValid(value.text) &&
-        !InExcludeList(path + "::" + value.name + " :: " + value.text)) {
+    const ValueText value = reader_.EnumValueText(key.key, index);
+    if (IsBrokenDriveReference(path, value)) {
       AddtoList(root, path, value.name, value.text, value.type, kept_.reason[0]);
     }
     window_.Yield();
     if (ScanStopped()) return;
   }
-
-  std::string parent = path;  // gains its "\" at the first named sub-key
-  for (std::uint32_t index = 0; index < counts.subkeys; ++index) {
-    const std::string name = reader_.EnumSubKeyName(key, index);
-    if (!name.empty()) {
-      if (!parent.empty()) parent = addslash(parent);
-      const std::string child = parent + name;
-      if (!InExcludeList(child)) WalkKey(root, child);
-    }
-    window_.Yield();
-    if (ScanStopped()) return;
-  }
+  ScanSubKeysUnlessExcluded(root, path, key.key, counts.subkeys, &ScanEngine::WalkKey);
 }
 
 }  // namespace scan
