@@ -3,9 +3,11 @@
 // the programs compare with one another must keep their relations.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <regex>
 #include <set>
 #include <string>
@@ -160,6 +162,50 @@ TEST(LanguageFiles, EveryLanguageHasEveryEnglishText) {
       EXPECT_FALSE(Text(language, id).empty()) << language.file << " [" << language.section.language << "] " << id;
     }
   }
+}
+
+// Every language is a full translation: a text missing from one, or one that
+// only it carries, is a slip in its file.
+TEST(LanguageFiles, EnglishAndSpanishHoldTheSameIds) {
+  std::map<std::string, std::set<std::string>> ids;
+  for (const auto& language : ShippedLanguages())
+    for (const auto& [id, text] : language.section.texts) ids[language.section.language].insert(id);
+  ASSERT_TRUE(ids.contains("English"));
+  ASSERT_TRUE(ids.contains("Español"));
+  std::vector<std::string> only_english, only_spanish;
+  std::ranges::set_difference(ids["English"], ids["Español"], std::back_inserter(only_english));
+  std::ranges::set_difference(ids["Español"], ids["English"], std::back_inserter(only_spanish));
+  EXPECT_EQ(only_english, std::vector<std::string>{}) << "only in English";
+  EXPECT_EQ(only_spanish, std::vector<std::string>{}) << "only in Spanish";
+}
+
+// The library hands texts out in the system's ANSI code page; the shipped
+// languages are Western ones, so each text must fit code page 1252.
+bool FitsWindows1252(const std::string& utf8) {
+  static const std::u32string kBeyondLatin1 =
+      U"\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u017D"
+      U"\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178";
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || i + length > utf8.size()) return false;
+    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    const bool latin1 = code < 0x80 || (code >= 0xA0 && code <= 0xFF);
+    if (!latin1 && kBeyondLatin1.find(code) == std::u32string::npos) return false;
+    i += length;
+  }
+  return true;
+}
+
+TEST(LanguageFiles, TextsFitTheWesternCodePage) {
+  for (const auto& language : ShippedLanguages())
+    for (const auto& [id, text] : language.section.texts)
+      EXPECT_TRUE(FitsWindows1252(text)) << language.file << " " << id << ": " << text;
 }
 
 TEST(LanguageFiles, TextsFitTheLibrarysTextArea) {
