@@ -166,6 +166,10 @@ void MainWindow::OnCommand(int id, int code) {
 
 // A check box ticked or cleared in lvLocations or lvExclude: stored at once.
 void MainWindow::OnNotify(const NMHDR& header) {
+  if (header.code == LVN_COLUMNCLICK && header.idFrom == kLvInvalidLoc) {
+    OnColumnClick(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
+    return;
+  }
   if (header.code != LVN_ITEMCHANGED || filling_) return;
   const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
   const bool check_changed = (change.uChanged & LVIF_STATE) &&

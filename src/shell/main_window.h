@@ -142,6 +142,8 @@ class MainWindow : public BaseWindow<MainWindow>,
 
   void OnCommand(int id, int code);
   void OnNotify(const NMHDR& header);
+  // main_window_sorting.cpp: lvInvalidLoc_ColumnClick.
+  void OnColumnClick(int column);
   void OnClose();
   void PressScan();
   void OnLinkClicked(int index);
@@ -170,6 +172,9 @@ class MainWindow : public BaseWindow<MainWindow>,
   HBRUSH white_brush_ = nullptr;
   HBRUSH page_grey_brush_ = nullptr;
 
+  // How each column of lvInvalidLoc was last sorted: "", "A" or "D".
+  static constexpr int kProblemColumns = 6;
+  std::string sort_tags_[kProblemColumns];
   std::string scan_caption_;
   std::vector<scan::ScanArea> areas_;
   std::vector<scan::ExcludeRule> rules_;
