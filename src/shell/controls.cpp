@@ -85,11 +85,11 @@ std::string ItemText(HWND list, int row, int column) {
   }
 }
 
-int AppendRow(HWND list, const std::vector<std::string>& cells) {
+int AppendRow(HWND list, const std::vector<std::string>& cells, int position) {
   std::wstring text = platform::Utf8ToWide(cells.empty() ? std::string() : cells[0]);
   LVITEMW item{};
   item.mask = LVIF_TEXT;
-  item.iItem = ListView_GetItemCount(list);
+  item.iItem = position < 0 ? ListView_GetItemCount(list) : position;
   item.pszText = text.data();
   const int row = ListView_InsertItem(list, &item);
   for (size_t column = 1; column < cells.size(); ++column) {

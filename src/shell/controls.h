@@ -29,9 +29,9 @@ void SetColumnText(HWND list, int column, const std::string& text);
 void AddColumn(HWND list, int column, int width, const wchar_t* text);
 // The text of a list view cell (column 0 is the row's own text).
 std::string ItemText(HWND list, int row, int column);
-// Appends a row: its text, then its sub-items; an empty sub-item is left
-// unset. Returns the row's position.
-int AppendRow(HWND list, const std::vector<std::string>& cells);
+// Appends a row (or inserts it at `position`): its text, then its
+// sub-items; an empty sub-item is left unset. Returns the row's position.
+int AppendRow(HWND list, const std::vector<std::string>& cells, int position = -1);
 
 // Places a top-level window at (screen - window) \ 2: a screen smaller than
 // the window puts it partly off the screen at the top left.

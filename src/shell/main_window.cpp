@@ -295,7 +295,8 @@ void MainWindow::ClearProblems() { ListView_DeleteAllItems(control(kLvInvalidLoc
 
 void MainWindow::AppendProblem(const scan::ProblemEntry& entry) {
   AppendRow(control(kLvInvalidLoc), {entry.location, entry.value_name, entry.value_data,
-                                      entry.reason, entry.reg_type, entry.attributes});
+                                      entry.reason, entry.reg_type, entry.attributes},
+            ProblemRowPlace(entry));
 }
 
 void MainWindow::EnableProblemList(bool enabled) {

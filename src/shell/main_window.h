@@ -142,8 +142,10 @@ class MainWindow : public BaseWindow<MainWindow>,
 
   void OnCommand(int id, int code);
   void OnNotify(const NMHDR& header);
-  // main_window_sorting.cpp: lvInvalidLoc_ColumnClick.
+  // main_window_sorting.cpp: lvInvalidLoc_ColumnClick, and where a new
+  // problem row goes while the list is sorted.
   void OnColumnClick(int column);
+  int ProblemRowPlace(const scan::ProblemEntry& entry);
   void OnClose();
   void PressScan();
   void OnLinkClicked(int index);
@@ -175,6 +177,7 @@ class MainWindow : public BaseWindow<MainWindow>,
   // How each column of lvInvalidLoc was last sorted: "", "A" or "D".
   static constexpr int kProblemColumns = 6;
   std::string sort_tags_[kProblemColumns];
+  int sort_column_ = -1;  // none until the first header click
   std::string scan_caption_;
   std::vector<scan::ScanArea> areas_;
   std::vector<scan::ExcludeRule> rules_;

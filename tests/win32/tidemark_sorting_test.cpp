@@ -55,6 +55,24 @@ TEST_F(SortingTest, HeaderClicksFollowEachColumnsOwnTag) {
   EXPECT_EQ(Rows(list).front(), (Row{"HKEY_CURRENT_USER\\C-key", "alpha", "d2", "r", "REG_SZ", ""}));
 }
 
+// The sorting stays on the list: the rows of a later scan come in sorted,
+// in the direction of the last click.
+TEST_F(SortingTest, RowsAddedLaterTakeTheirPlace) {
+  HWND list = control(shell::kLvInvalidLoc);
+  const auto add = [this](std::vector<std::string> names) {
+    for (const auto& name : names) window_->AppendProblem({"HKEY_CURRENT_USER\\k", name, "", "r", "1", ""});
+  };
+  add({"m", "C"});
+  ClickHeader(list, 1);
+  add({"b", "x", "M", "a"});
+  EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"a", "b", "C", "m", "M", "x"}));
+
+  ClickHeader(list, 1);
+  window_->ClearProblems();
+  add({"b", "Z", "a", "q"});
+  EXPECT_EQ(Column(list, 1), (std::vector<std::string>{"Z", "q", "b", "a"}));
+}
+
 // Repair reads the rows by their position in the list: after a sort, the
 // selected row is the one the user sees selected.
 TEST_F(SortingTest, RepairSeesTheSortedRows) {
