@@ -103,5 +103,15 @@ TEST_F(WindowTextsTest, ExclusionDialogShowsOnlyLibraryTexts) {
   EXPECT_EQ(WindowText(dialog.hwnd()), "#HIVECARE_EXCLUDE_1");
 }
 
+// Spanish ships beside English, but a lookup answers in English until a
+// language is chosen.
+TEST(ShippedLanguages, EnglishIsTheLanguageUntilAnotherIsChosen) {
+  const std::wstring folder = platform::Utf8ToWide(platform::ProgramFolder());
+  ASSERT_NE(GetFileAttributesW((folder + L"\\spanish.lng").c_str()), INVALID_FILE_ATTRIBUTES);
+  platform::PhrasebookTexts texts;
+  EXPECT_EQ(texts.GetText("HIVECARE_EXCLUDE_3"), "Cancel");
+  EXPECT_EQ(texts.GetText("HIVECARE_REGCLEANER_STRING_46"), "Yes");
+}
+
 }  // namespace
 }  // namespace tidemark_test
