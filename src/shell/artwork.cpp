@@ -101,4 +101,22 @@ void DrawAlphaBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
   DeleteDC(memory);
 }
 
+void DrawBanner(HDC dc, const RECT& r) { FillGradient(dc, r, RGB(40, 92, 176), RGB(20, 56, 118)); }
+
+void DrawFooterBand(HDC dc, const RECT& r) {
+  FillGradient(dc, r, RGB(238, 243, 250), RGB(212, 224, 241));
+}
+
+void DrawPictureCard(HDC dc, const RECT& r, HBITMAP emblem) {
+  FramedBox(dc, r, RGB(255, 255, 255), RGB(224, 224, 224));
+  RECT inside = r;
+  InflateRect(&inside, -1, -1);
+  FillGradient(dc, inside, RGB(232, 241, 252), RGB(255, 255, 255));
+  BITMAP info{};
+  if (!GetObjectW(emblem, sizeof info, &info)) return;
+  const int x = (r.left + r.right - info.bmWidth) / 2;
+  const int y = r.top + (r.bottom - r.top) / 3 - info.bmHeight / 2;
+  DrawAlphaBitmap(dc, emblem, x, y);
+}
+
 }  // namespace shell

@@ -21,4 +21,13 @@ HBITMAP MakeArrowBullet(int size, COLORREF light, COLORREF dark);
 // Blends a bitmap made by MakeArrowBullet onto `dc` at x, y.
 void DrawAlphaBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 
+// The house bands: the dark blue banner at the top of a window and the pale
+// footer band at its bottom. Copies side by side join without a seam.
+void DrawBanner(HDC dc, const RECT& r);
+void DrawFooterBand(HDC dc, const RECT& r);
+
+// A window's large picture: a pale card with `emblem` (a bitmap made by
+// MakeArrowBullet) in its upper third.
+void DrawPictureCard(HDC dc, const RECT& r, HBITMAP emblem);
+
 }  // namespace shell

@@ -17,6 +17,11 @@ struct FontStyle {
   bool underline = false;
 };
 
+// The faces both windows of tidemark use.
+inline constexpr FontStyle kArial9{L"Arial", 900};
+inline constexpr FontStyle kTahoma9{L"Tahoma", 900};
+inline constexpr FontStyle kLinkFont{L"Tahoma", 900, false, true};
+
 class Fonts {
  public:
   explicit Fonts(int dpi) : dpi_(dpi) {}

@@ -5,7 +5,9 @@
 
 #include <utility>
 
+#include "platform/win32/process_starter.h"
 #include "platform/win32/text_convert.h"
+#include "platform/win32/web_page.h"
 #include "platform/win32/window_icon.h"
 #include "repair/exclude_text_check.h"
 #include "repair/preferences.h"
@@ -38,14 +40,13 @@ MainWindow::MainWindow(platform::Registry& registry, platform::FileSystem& files
 
 MainWindow::~MainWindow() {
   Destroy();  // the controls go before the fonts and brushes they use
-  for (HGDIOBJ object : {static_cast<HGDIOBJ>(background_brush_),
-                         static_cast<HGDIOBJ>(background_), static_cast<HGDIOBJ>(white_brush_),
+  for (HGDIOBJ object : {static_cast<HGDIOBJ>(white_brush_),
                          static_cast<HGDIOBJ>(page_grey_brush_)}) {
     if (object) DeleteObject(object);
   }
 }
 
-bool MainWindow::Create() {
+bool MainWindow::Create(const wchar_t* instance_name) {
   // Sized once its status bar is there to measure.
   if (!CreateWindowOf(L"TidemarkMain", L"", kStyle, WS_EX_CONTROLPARENT, CW_USEDEFAULT,
                       CW_USEDEFAULT, 0, 0)) {
@@ -56,8 +57,13 @@ bool MainWindow::Create() {
   CreatePages();
   SizeWindow();
   MakeBackground();
-  Load();
-  return true;
+  if (Load(instance_name)) return true;
+  Destroy();  // another copy runs: this one ends unseen
+  return false;
+}
+
+StartPage* MainWindow::start_page() const {
+  return start_page_ && start_page_->hwnd() ? start_page_.get() : nullptr;
 }
 
 HWND MainWindow::control(int id) const {
@@ -66,14 +72,21 @@ HWND MainWindow::control(int id) const {
   return it == controls_.end() ? nullptr : it->second;
 }
 
-// Form_Load, as far as the window goes so far: texts, icon, place, the
-// user's settings and rules, the idle caption of the scan button.
-void MainWindow::Load() {
+// Form_Load: texts, icon, place, then (unless another copy runs) the
+// user's settings and rules, the idle caption of the scan button and the
+// start page. The window itself stays invisible until "&Next >".
+bool MainWindow::Load(const wchar_t* instance_name) {
   SetTexts();
   platform::SetWindowIcon(hwnd(), L"AAA", true);
   CentreOnScreen(hwnd());
+  if (instance_name && !instance_.Claim(instance_name)) {
+    another_copy_running_ = true;
+    return false;
+  }
   SetInitValues();
   SetScanCaption(texts_.GetText("HIVECARE_REGCLEANER_STRING_305"));
+  ShowStartPage();
+  return true;
 }
 
 // Loading the skip-drives preference stores "0" itself when the box ends up
@@ -116,12 +129,9 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_SETCURSOR:
       if (OnSetCursor(reinterpret_cast<HWND>(wparam))) return TRUE;
       break;
-    case WM_ERASEBKGND: {
-      RECT client{};
-      GetClientRect(hwnd(), &client);
-      FillRect(reinterpret_cast<HDC>(wparam), &client, background_brush_);
+    case WM_ERASEBKGND:
+      background_.Erase(hwnd(), reinterpret_cast<HDC>(wparam));
       return 1;
-    }
     case WM_DESTROY:
       // A scan running under this close unwinds at its next stop test.
       scan_caption_ = kept_.idle_caption;
@@ -196,8 +206,7 @@ void MainWindow::PressScan() {
   engine_.OnScanPressed();
 }
 
-// lblLinks_Click. The web page and the language changer come with their
-// own parts of the program.
+// lblLinks_Click.
 void MainWindow::OnLinkClicked(int index) {
   switch (index) {
     case 0:
@@ -224,6 +233,12 @@ void MainWindow::OnLinkClicked(int index) {
     case 8:
       ShowPage(kPicTab2, false);
       break;
+    case 9:
+      platform::OpenWebPage(hwnd(), platform::kMakerWebAddress, program_folder_, boxes_);
+      break;
+    case 10:
+      ChangeLanguage();
+      break;
     default:
       break;
   }
@@ -249,10 +264,7 @@ HBRUSH MainWindow::BackgroundFor(HDC dc, HWND control) const {
     return it->second;
   }
   if (GetParent(control) != hwnd()) return white_brush_;  // on a page
-  POINT origin{0, 0};
-  MapWindowPoints(control, hwnd(), &origin, 1);
-  SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-  return background_brush_;
+  return background_.For(hwnd(), dc, control);
 }
 
 LRESULT MainWindow::OnCtlColor(HDC dc, HWND control) {
@@ -415,8 +427,29 @@ repair::ExcludeDialogResult MainWindow::ShowExcludeDialog(
 
 void MainWindow::HideMainWindow() { ShowWindow(hwnd(), SW_HIDE); }
 
-// The start page is not built yet: until it is, the main window stands in
-// for it and simply shows again, as the start page's "&Next >" would.
-void MainWindow::ShowStartPage() { ShowWindow(hwnd(), SW_SHOW); }
+// Shown by the load step and again after "Repair all", loaded anew each time.
+void MainWindow::ShowStartPage() {
+  start_page_ = std::make_unique<StartPage>(texts_, boxes_, program_folder_,
+                                            static_cast<StartPageOwner&>(*this));
+  if (start_page_->Create(hwnd())) ShowWindow(start_page_->hwnd(), SW_SHOW);
+}
+
+// "&Next >": this window comes back as it was; the start page goes. Its
+// object stays until the next showing, as its handler is still running.
+void MainWindow::StartPageNext() {
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+  if (start_page_ && start_page_->hwnd()) DestroyWindow(start_page_->hwnd());
+}
+
+// "Exit" ends the program at once: the close step (storing the areas) is
+// skipped, and the start page, which this window owns, goes with it.
+void MainWindow::StartPageExit() { DestroyWindow(hwnd()); }
+
+// Both "Change Language" links. The language changer restarts tidemark in
+// the new language, so this copy ends; when it cannot start, nothing changes.
+void MainWindow::ChangeLanguage() {
+  if (platform::StartProgram(program_folder_ + "\\language.exe")) DestroyWindow(hwnd());
+}
 
 }  // namespace shell

@@ -9,6 +9,7 @@
 #undef Yield  // an empty macro of 16-bit Windows that would swallow RepairWindow::Yield
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,12 +24,15 @@
 #include "scan/kept_texts.h"
 #include "scan/scan_engine.h"
 #include "scan/scan_window.h"
+#include "platform/win32/single_instance.h"
+#include "shell/background.h"
 #include "shell/base_window.h"
 #include "shell/fonts.h"
 #include "shell/layout.h"
 #include "shell/link_label.h"
 #include "shell/message_pump.h"
 #include "shell/page.h"
+#include "shell/start_page.h"
 
 namespace shell {
 
@@ -64,7 +68,8 @@ struct PageDesign;
 
 class MainWindow : public BaseWindow<MainWindow>,
                    public scan::ScanWindow,
-                   public repair::RepairWindow {
+                   public repair::RepairWindow,
+                   private StartPageOwner {
  public:
   // `program_folder`: where the program and its clip are, no trailing "\".
   MainWindow(platform::Registry& registry, platform::FileSystem& files,
@@ -73,9 +78,15 @@ class MainWindow : public BaseWindow<MainWindow>,
   ~MainWindow() override;
 
   // Creates the window, invisible, and runs its load step: texts, icon,
-  // centred on the screen, the settings and the exclusion rules. False when
-  // it cannot be created.
-  bool Create();
+  // centred on the screen, the single-instance test, the settings and the
+  // exclusion rules, then the start page. False when it cannot be created
+  // or when another copy runs (another_copy_running() tells which).
+  // `instance_name`: the session-wide name a running copy holds (e.g.
+  // L"Local\\HivecareTidemark"); null for no test.
+  bool Create(const wchar_t* instance_name = nullptr);
+  bool another_copy_running() const { return another_copy_running_; }
+  // The start page while it is open, else null.
+  StartPage* start_page() const;
   // A control by its ID (null for an unknown one); the window for 0.
   HWND control(int id) const;
 
@@ -130,7 +141,11 @@ class MainWindow : public BaseWindow<MainWindow>,
   void SetTexts();
   void SetCaption(int id, const std::string& text);
 
-  void Load();
+  bool Load(const wchar_t* instance_name);
+  // StartPageOwner
+  void StartPageNext() override;
+  void StartPageExit() override;
+  void ChangeLanguage() override;
   void SetInitValues();
   void FillLocations();
   HWND Add(int id, const wchar_t* window_class, DWORD style, const TwipRect& place,
@@ -169,8 +184,7 @@ class MainWindow : public BaseWindow<MainWindow>,
   std::map<HWND, COLORREF> text_colours_;
   std::map<HWND, HBRUSH> plain_backgrounds_;  // controls that sit on one colour
   Page pages_[2];
-  HBITMAP background_ = nullptr;
-  HBRUSH background_brush_ = nullptr;
+  Background background_;
   HBRUSH white_brush_ = nullptr;
   HBRUSH page_grey_brush_ = nullptr;
 
@@ -185,6 +199,12 @@ class MainWindow : public BaseWindow<MainWindow>,
   // Set while the window itself fills a list with check boxes: the list
   // reports those checks as changes, but they are no choice of the user.
   bool filling_ = false;
+
+  platform::SingleInstance instance_;
+  bool another_copy_running_ = false;
+  // Made anew each time it is shown; its window goes with "&Next >", the
+  // object at the next showing or with the main window.
+  std::unique_ptr<StartPage> start_page_;
 
   scan::KeptTexts kept_;
   scan::ScanEngine engine_;

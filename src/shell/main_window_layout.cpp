@@ -28,12 +28,9 @@ constexpr COLORREF kPaleGrey = RGB(224, 224, 224);
 // Controls outside the visible area: reachable by keyboard, never seen.
 constexpr int kBelow = 9000;
 
-constexpr FontStyle kArial9{L"Arial", 900};
-constexpr FontStyle kTahoma9{L"Tahoma", 900};
 constexpr FontStyle kTahoma825{L"Tahoma", 825};
 constexpr FontStyle kTahoma1125{L"Tahoma", 1125};
 constexpr FontStyle kTahoma975Bold{L"Tahoma", 975, true};
-constexpr FontStyle kLinkFont{L"Tahoma", 900, false, true};
 constexpr FontStyle kBoldLinkFont{L"Tahoma", 900, true, true};
 
 constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT;
@@ -192,7 +189,7 @@ void MainWindow::SizeWindow() {
 void MainWindow::PaintBackground(HDC dc, const RECT& client) const {
   FillRect(dc, &client, white_brush_);
   for (const TwipRect& copy : kBanner) {
-    FillGradient(dc, layout_.Rect(copy), RGB(40, 92, 176), RGB(20, 56, 118));
+    DrawBanner(dc, layout_.Rect(copy));
   }
   FillGradient(dc, layout_.Rect(kCountBand), RGB(246, 249, 253), RGB(226, 235, 247));
   FramedBox(dc, layout_.Rect(kShape1), RGB(255, 255, 255), kPaleGrey);
@@ -200,24 +197,12 @@ void MainWindow::PaintBackground(HDC dc, const RECT& client) const {
   line.bottom = line.top + 1;
   FramedBox(dc, line, kPaleGrey, kPaleGrey);
   for (const TwipRect& copy : kFooter) {
-    FillGradient(dc, layout_.Rect(copy), RGB(238, 243, 250), RGB(212, 224, 241));
+    DrawFooterBand(dc, layout_.Rect(copy));
   }
 }
 
-// Controls on the window take their background from this picture of the
-// whole client area, so they look transparent over the bands.
 void MainWindow::MakeBackground() {
-  RECT client{};
-  GetClientRect(hwnd(), &client);
-  HDC screen = GetDC(hwnd());
-  background_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
-  HDC memory = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(memory, background_);
-  PaintBackground(memory, client);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  ReleaseDC(hwnd(), screen);
-  background_brush_ = CreatePatternBrush(background_);
+  background_.Make(hwnd(), [this](HDC dc, const RECT& client) { PaintBackground(dc, client); });
 }
 
 }  // namespace shell

@@ -44,17 +44,6 @@ LRESULT Page::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   }
 }
 
-// The page's picture: a pale card with the link arrow writ large.
-void Page::Paint(HDC dc) {
-  FramedBox(dc, picture_, RGB(255, 255, 255), RGB(224, 224, 224));
-  RECT inside = picture_;
-  InflateRect(&inside, -1, -1);
-  FillGradient(dc, inside, RGB(232, 241, 252), RGB(255, 255, 255));
-  BITMAP info{};
-  if (!GetObjectW(emblem_, sizeof info, &info)) return;
-  const int x = (picture_.left + picture_.right - info.bmWidth) / 2;
-  const int y = picture_.top + (picture_.bottom - picture_.top) / 3 - info.bmHeight / 2;
-  DrawAlphaBitmap(dc, emblem_, x, y);
-}
+void Page::Paint(HDC dc) { DrawPictureCard(dc, picture_, emblem_); }
 
 }  // namespace shell

@@ -203,8 +203,9 @@ TEST_F(TidemarkRepairTest, DeletesExactlyTheValuesOfTheRepairedRows) {
   EXPECT_EQ(Differences(before, TakeSnapshot()), all) << "no key may go, nothing else may change";
   EXPECT_EQ(ListView_GetItemCount(control(shell::kLvInvalidLoc)), 0);
   EXPECT_EQ(WindowText(control(shell::kLabel1)), Text("HIVECARE_REGCLEANER_STRING_83"));
-  // The start page is not built yet: the main window stands in for it.
-  EXPECT_TRUE(IsWindowVisible(window_->hwnd()));
+  EXPECT_FALSE(IsWindowVisible(window_->hwnd()));
+  ASSERT_NE(window_->start_page(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(window_->start_page()->hwnd()));
 }
 
 TEST_F(TidemarkRepairTest, NoDeletesNothingButStillTells) {

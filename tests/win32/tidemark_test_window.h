@@ -205,6 +205,10 @@ class MainWindowTest : public ::testing::Test {
     window_ = std::make_unique<shell::MainWindow>(registry_, files_, texts_, boxes_,
                                                   platform::ProgramFolder());
     ASSERT_TRUE(window_->Create());
+    // Past the start page, as the user goes.
+    if (shell::StartPage* start = window_->start_page()) {
+      SendMessageW(start->control(shell::kStartOKButton), BM_CLICK, 0, 0);
+    }
     ShowWindow(window_->hwnd(), SW_SHOWNOACTIVATE);
   }
   // The program ends (without its close step) and starts again.

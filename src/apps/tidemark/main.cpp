@@ -10,7 +10,7 @@
 #include "shell/main_window.h"
 #include "platform/win32/program_folder.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
                                                      ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS |
                                                      ICC_STANDARD_CLASSES};
@@ -21,13 +21,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   platform::PhrasebookTexts texts;
   platform::Win32MessageBoxes boxes;
   shell::MainWindow window(registry, files, texts, boxes, platform::ProgramFolder());
-  if (!window.Create()) return 1;
-  // Shown at once for now; the start page will come first.
-  ShowWindow(window.hwnd(), show);
+  // The main window stays invisible behind the start page; a second copy
+  // ends here unseen.
+  if (!window.Create(L"Local\\HivecareTidemark")) return window.another_copy_running() ? 0 : 1;
 
   MSG msg{};
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (window.hwnd() && IsDialogMessageW(window.hwnd(), &msg)) continue;
+    // Tab, Enter and the access keys in whichever window has them.
+    HWND top = GetAncestor(msg.hwnd, GA_ROOT);
+    if (top && IsDialogMessageW(top, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -1,0 +1,38 @@
+#include "platform/win32/web_page.h"
+
+#include <shellapi.h>
+
+#include "platform/win32/text_convert.h"
+
+namespace platform {
+
+namespace {
+
+using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+
+// Looked up at the call: a shell without the function is the one failure
+// the user is told about.
+ShellExecuteFn FindShellExecute() {
+  HMODULE shell = GetModuleHandleW(L"shell32.dll");
+  if (!shell) shell = LoadLibraryW(L"shell32.dll");
+  if (!shell) return nullptr;
+  return reinterpret_cast<ShellExecuteFn>(
+      reinterpret_cast<void*>(GetProcAddress(shell, "ShellExecuteW")));
+}
+
+}  // namespace
+
+void OpenWebPage(HWND window, const std::string& address, const std::string& working_folder,
+                 MessageBoxes& boxes) {
+  const ShellExecuteFn shell_execute = FindShellExecute();
+  if (!shell_execute) {
+    // OK and Cancel do the same: nothing.
+    boxes.Show(window, "Error en la dirección o en la conección internet " + address,
+               "Browser Personal", MB_OKCANCEL | MB_ICONQUESTION);
+    return;
+  }
+  shell_execute(window, L"open", Utf8ToWide(address).c_str(), L"",
+                Utf8ToWide(working_folder).c_str(), SW_SHOWNORMAL);
+}
+
+}  // namespace platform
