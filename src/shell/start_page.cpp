@@ -164,6 +164,8 @@ LRESULT StartPage::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_CLOSE:
       return 0;  // no close box, and Alt+F4 does not stand in for one
+    case DM_GETDEFID:  // Enter presses "&Next >"
+      return MAKELRESULT(kStartOKButton, DC_HASDEFID);
     case WM_ERASEBKGND:
       background_.Erase(hwnd(), reinterpret_cast<HDC>(wparam));
       return 1;
