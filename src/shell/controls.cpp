@@ -107,4 +107,11 @@ void CentreOnScreen(HWND window) {
   SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void RegisterControlClasses() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
+                                                     ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS |
+                                                     ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+}
+
 }  // namespace shell

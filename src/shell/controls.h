@@ -37,4 +37,7 @@ int AppendRow(HWND list, const std::vector<std::string>& cells, int position = -
 // the window puts it partly off the screen at the top left.
 void CentreOnScreen(HWND window);
 
+// Registers the common control classes tidemark's windows use.
+void RegisterControlClasses();
+
 }  // namespace shell

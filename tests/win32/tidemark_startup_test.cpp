@@ -43,10 +43,7 @@ bool QuitPosted() {
 class TidemarkStartupTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
-                                                       ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS |
-                                                       ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    shell::RegisterControlClasses();
   }
   void SetUp() override {
     // A folder with a space in its name, holding only what a test puts there.

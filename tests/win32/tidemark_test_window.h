@@ -183,10 +183,7 @@ inline std::string WindowText(HWND window) {
 class MainWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
-                                                       ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS |
-                                                       ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
+    shell::RegisterControlClasses();
   }
 
   void SetUp() override {

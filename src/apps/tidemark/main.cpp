@@ -7,14 +7,12 @@
 #include "platform/win32/phrasebook_texts.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
+#include "shell/controls.h"
 #include "shell/main_window.h"
 #include "platform/win32/program_folder.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES |
-                                                     ICC_ANIMATE_CLASS | ICC_PROGRESS_CLASS |
-                                                     ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
+  shell::RegisterControlClasses();
 
   platform::Win32Registry registry;
   platform::Win32FileSystem files;
