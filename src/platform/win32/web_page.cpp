@@ -22,17 +22,29 @@ ShellExecuteFn FindShellExecute() {
 
 }  // namespace
 
+WebPageFailure TidemarkWebPageFailure(const std::string& address) {
+  return {"Error en la dirección o en la conección internet " + address, "Browser Personal"};
+}
+
+WebPageFailure HivesafeWebPageFailure(common::TextSource& texts, const std::string& address) {
+  return {texts.GetText("msgErrConnect") + " " + address, texts.GetText("msgBrowser")};
+}
+
 void OpenWebPage(HWND window, const std::string& address, const std::string& working_folder,
-                 MessageBoxes& boxes) {
+                 MessageBoxes& boxes, const WebPageFailure& failure) {
   const ShellExecuteFn shell_execute = FindShellExecute();
   if (!shell_execute) {
     // OK and Cancel do the same: nothing.
-    boxes.Show(window, "Error en la dirección o en la conección internet " + address,
-               "Browser Personal", MB_OKCANCEL | MB_ICONQUESTION);
+    boxes.Show(window, failure.prompt, failure.title, MB_OKCANCEL | MB_ICONQUESTION);
     return;
   }
   shell_execute(window, L"open", Utf8ToWide(address).c_str(), L"",
                 Utf8ToWide(working_folder).c_str(), SW_SHOWNORMAL);
+}
+
+void OpenWebPage(HWND window, const std::string& address, const std::string& working_folder,
+                 MessageBoxes& boxes) {
+  OpenWebPage(window, address, working_folder, boxes, TidemarkWebPageFailure(address));
 }
 
 }  // namespace platform
