@@ -3,6 +3,7 @@
 // process; nothing here waits for it.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "backup/backup_list.h"
@@ -52,6 +53,11 @@ class BackupTool {
 
  private:
   std::string EditorPath();
+  // Starts the registry editor with `arguments`, hidden; null, after
+  // telling the user, when it cannot start.
+  std::unique_ptr<platform::RunningProcess> StartEditor(const std::string& arguments);
+  // Asks the question `id` with OK and Cancel; true for OK.
+  bool Confirm(const char* id);
   void Tell(const char* id);
 
   platform::FileSystem& files_;
