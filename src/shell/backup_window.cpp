@@ -76,7 +76,6 @@ void BackupWindow::CheckRegs() {
 void BackupWindow::ShowRows(const backup::BackupListing& listing) {
   HWND list = control(kLstBackups);
   const std::string chosen = SelectedBackup();
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   ListView_DeleteAllItems(list);
   for (const backup::BackupRow& row : listing.rows) {
     const int position = AppendRow(list, {row.name, row.date, row.size});
@@ -85,8 +84,6 @@ void BackupWindow::ShowRows(const backup::BackupListing& listing) {
       ListView_SetItemState(list, position, state, state);
     }
   }
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
 }
 
 // The backup name of the selected row; "" when none is.

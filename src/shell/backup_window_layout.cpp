@@ -33,7 +33,7 @@ constexpr DWORD kList =
 // "Backup file" is as wide as designed, wider than the list itself: the
 // date and the size are reached by the list's scroll bar.
 constexpr std::pair<int, const wchar_t*> kColumns[] = {
-    {5500, L"Backup file"}, {1200, L"Date"}, {1500, L"Size"}};
+    {5500, L"Backup file"}, {1200, L"Date"}, {1800, L"Size"}};
 
 // ApplyBackupTexts, in this order. Column headers have negative IDs:
 // -1 - column; 0 is the window's title.
@@ -78,15 +78,16 @@ HWND BackupWindow::Add(int id, const wchar_t* window_class, DWORD style, const T
 void BackupWindow::CreateControls() {
   Add(kBackupLabel6, L"STATIC", kLabel, {675, 390, 0, 0}, kArial1125,
       L"Welcome to Norvane Registry Backup");
-  Add(kBackupDesc, L"STATIC", kLabel, {3570, 1410, 5430, 1515}, kArial9,
-      L"Norvane Registry Backup allows you to create multiple registry backups and restore "
-      L"your registry using them if necessary. It is recommended to create registry backup "
-      L"before any possible harmful change in the registry. ");
-
   HWND list = Add(kLstBackups, WC_LISTVIEWW, kList, {3585, 2715, 5115, 1845}, kTahoma825, L"",
                   WS_EX_CLIENTEDGE);
   ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
   for (int i = 0; i < 3; ++i) AddColumn(list, i, layout_.Px(kColumns[i].first), kColumns[i].second);
+  // lblDesc reaches down over the list's top: it goes under the list, whose
+  // header stays in view.
+  Add(kBackupDesc, L"STATIC", kLabel, {3570, 1410, 5430, 1515}, kArial9,
+      L"Norvane Registry Backup allows you to create multiple registry backups and restore "
+      L"your registry using them if necessary. It is recommended to create registry backup "
+      L"before any possible harmful change in the registry. ");
 
   HWND link = controls_[kBackupLink9] = link_art_.Create(
       hwnd(), kBackupLink9, layout_.Px(3945), layout_.Px(5010), fonts_.Get(kLinkFont));
