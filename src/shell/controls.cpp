@@ -56,6 +56,16 @@ void SetColumnText(HWND list, int column, const std::string& text) {
   SendMessageW(list, LVM_SETCOLUMNW, column, reinterpret_cast<LPARAM>(&col));
 }
 
+std::string ColumnText(HWND list, int column) {
+  wchar_t buffer[256] = {};
+  LVCOLUMNW col{};
+  col.mask = LVCF_TEXT;
+  col.pszText = buffer;
+  col.cchTextMax = 256;
+  SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&col));
+  return platform::WideToUtf8(buffer);
+}
+
 void AddColumn(HWND list, int column, int width, const wchar_t* text) {
   LVCOLUMNW col{};
   col.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
@@ -97,6 +107,14 @@ int AppendRow(HWND list, const std::vector<std::string>& cells, int position) {
     if (!cell.empty()) ListView_SetItemText(list, row, static_cast<int>(column), cell.data());
   }
   return row;
+}
+
+void FitWindow(HWND window, int outer_width, int client_height) {
+  RECT outer{0, 0, 0, client_height};
+  AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE)));
+  SetWindowPos(window, nullptr, 0, 0, outer_width, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CentreOnScreen(HWND window) {

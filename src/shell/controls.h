@@ -26,12 +26,18 @@ void SizeToText(HWND control);
 
 // A list view column header.
 void SetColumnText(HWND list, int column, const std::string& text);
+std::string ColumnText(HWND list, int column);
 void AddColumn(HWND list, int column, int width, const wchar_t* text);
 // The text of a list view cell (column 0 is the row's own text).
 std::string ItemText(HWND list, int row, int column);
 // Appends a row (or inserts it at `position`): its text, then its
 // sub-items; an empty sub-item is left unset. Returns the row's position.
 int AppendRow(HWND list, const std::vector<std::string>& cells, int position = -1);
+
+// Sizes a top-level window `outer_width` pixels wide and tall enough for a
+// client area of `client_height` pixels under whatever frame and caption
+// the system draws.
+void FitWindow(HWND window, int outer_width, int client_height);
 
 // Places a top-level window at (screen - window) \ 2: a screen smaller than
 // the window puts it partly off the screen at the top left.

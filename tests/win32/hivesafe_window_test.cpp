@@ -14,12 +14,11 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/message_boxes.h"
+#include "../unit/fakes/scripted_message_boxes.h"
 #include "platform/win32/phrasebook_texts.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/win32_file_system.h"
@@ -36,30 +35,21 @@ constexpr wchar_t kTestKey[] = L"Software\\SuiteTest\\hivesafe";
 constexpr wchar_t kSeededName[] = L"seeded";
 constexpr wchar_t kSeededData[] = L"kept by the backup";
 
-// Answers each box by its text (OK unless told otherwise) and keeps what
-// it was shown. `on_show` runs while a box would be open.
-class ScriptedBoxes : public platform::MessageBoxes {
+// Answers from the script (OK when it has run out) and records each box;
+// `on_show` runs while a box would be open.
+class ScriptedBoxes : public fakes::ScriptedMessageBoxes {
  public:
-  struct Shown {
-    void* owner;
-    std::string text;
-    std::string title;
-    unsigned style;
-  };
   int Show(void* owner, const std::string& text, const std::string& title,
            unsigned style) override {
-    shown.push_back({owner, text, title, style});
+    const int answer = fakes::ScriptedMessageBoxes::Show(owner, text, title, style);
     if (on_show) on_show(text);
-    auto answer = answers.find(text);
-    return answer == answers.end() ? IDOK : answer->second;
+    return answer;
   }
   int Count(const std::string& text) const {
     int n = 0;
     for (const Shown& s : shown) n += s.text == text;
     return n;
   }
-  std::vector<Shown> shown;
-  std::map<std::string, int> answers;
   std::function<void(const std::string&)> on_show;
 };
 
@@ -122,16 +112,6 @@ std::wstring ReadExport(const fs::path& file) {
 }
 
 std::string WindowText(HWND window) { return shell::GetText(window); }
-
-std::string ColumnText(HWND list, int column) {
-  wchar_t buffer[256] = {};
-  LVCOLUMNW col{};
-  col.mask = LVCF_TEXT;
-  col.pszText = buffer;
-  col.cchTextMax = 256;
-  SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&col));
-  return platform::WideToUtf8(buffer);
-}
 
 // A fresh program folder with a space in its path; gone after the test.
 fs::path MakeProgramFolder(const wchar_t* test) {
@@ -226,7 +206,7 @@ TEST_F(HivesafeWindowTest, OpensCentredWithTheLibraryTextsAndTheIcon) {
   }
   const char* headers[] = {"RBC_BN", "RBC_BD", "RBC_BS"};
   for (int column = 0; column < 3; ++column) {
-    EXPECT_EQ(ColumnText(list(), column), Text(headers[column])) << headers[column];
+    EXPECT_EQ(shell::ColumnText(list(), column), Text(headers[column])) << headers[column];
   }
   EXPECT_EQ(WindowText(control(shell::kBackupLink9)),
             "Click here for more Windows Utilities && Fixes");
@@ -286,13 +266,13 @@ TEST_F(HivesafeWindowTest, RestoreImportsTheChosenBackupAfterOk) {
   EXPECT_EQ(boxes().Count(Text("RBC_4")), 0) << "no question without a chosen backup";
 
   Select(RowOf(TodaysName()));
-  boxes().answers[Text("RBC_4")] = IDCANCEL;
+  boxes().answers = {IDCANCEL};
   Press(control(shell::kCmdRestore));
   EXPECT_EQ(boxes().Count(Text("RBC_4")), 1);
   EXPECT_EQ(boxes().shown.back().title, WindowText(window_->hwnd()));
   EXPECT_FALSE(RegeditRunning());
 
-  boxes().answers[Text("RBC_4")] = IDOK;
+  boxes().answers = {IDOK};
   Press(control(shell::kCmdRestore));
   EXPECT_EQ(boxes().Count(Text("RBC_4")), 2);
   EXPECT_TRUE(PumpUntil(SeededValuePresent, 120)) << "the value did not come back";
@@ -342,7 +322,7 @@ TEST_F(HivesafeWindowTest, DeleteAsksThenRemovesTheFileAndTheRow) {
     const int rows = ListView_GetItemCount(list());
     const int asked_before = boxes().Count(Text("RBC_3"));
     Select(c.select ? RowOf(name) : -1);
-    boxes().answers[Text("RBC_3")] = c.answer;
+    boxes().answers = {c.answer};
 
     Press(control(shell::kCmdDelete));
     EXPECT_EQ(boxes().Count(Text("RBC_3")) - asked_before, c.asked ? 1 : 0);
