@@ -69,6 +69,7 @@ class BackupWindow : public BaseWindow<BackupWindow> {
            const FontStyle& font, const wchar_t* text, DWORD ex_style = 0);
   void Paint(HDC dc, const RECT& client) const;
   void ApplyBackupTexts();
+  void FitColumns();
 
   void Load();
   void ShowRows(const backup::BackupListing& listing);

@@ -4,9 +4,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <initializer_list>
+#include <string>
 #include <utility>
 
 #include "shell/artwork.h"
+#include "platform/win32/text_convert.h"
 #include "shell/controls.h"
 
 namespace shell {
@@ -30,10 +34,7 @@ constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kList =
     WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS;
 
-// "Backup file" is as wide as designed, wider than the list itself: the
-// date and the size are reached by the list's scroll bar.
-constexpr std::pair<int, const wchar_t*> kColumns[] = {
-    {5500, L"Backup file"}, {1200, L"Date"}, {1800, L"Size"}};
+constexpr const wchar_t* kColumns[] = {L"Backup file", L"Date", L"Size"};
 
 // ApplyBackupTexts, in this order. Column headers have negative IDs:
 // -1 - column; 0 is the window's title.
@@ -77,8 +78,10 @@ void BackupWindow::CreateControls() {
       L"Welcome to Norvane Registry Backup");
   HWND list = Add(kLstBackups, WC_LISTVIEWW, kList, {3585, 2715, 5115, 1845}, kTahoma825, L"",
                   WS_EX_CLIENTEDGE);
-  ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-  for (int i = 0; i < 3; ++i) AddColumn(list, i, layout_.Px(kColumns[i].first), kColumns[i].second);
+  // A name cut short by its column shows whole in a tip under the mouse.
+  ListView_SetExtendedListViewStyle(list,
+                                    LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_LABELTIP);
+  for (int i = 0; i < 3; ++i) AddColumn(list, i, 0, kColumns[i]);
   // lblDesc reaches down over the list's top: it goes under the list, whose
   // header stays in view.
   Add(kBackupDesc, L"STATIC", kLabel, {3570, 1410, 5430, 1515}, kArial9,
@@ -122,6 +125,32 @@ void BackupWindow::ApplyBackupTexts() {
     }
   }
   SizeToText(control(kBackupLabel6));
+  FitColumns();
+}
+
+// The date and the size (or the in-progress text) get the room they need,
+// the name the rest of the list: all three show without scrolling, even
+// with a vertical scroll bar, which is what the list is for.
+void BackupWindow::FitColumns() {
+  HWND list = control(kLstBackups);
+  const int padding = layout_.Px(240);
+  auto widest = [list](std::initializer_list<std::wstring> samples) {
+    int width = 0;
+    for (const std::wstring& sample : samples) {
+      width = std::max(width, ListView_GetStringWidth(list, sample.c_str()));
+    }
+    return width;
+  };
+  const int date = widest({platform::Utf8ToWide(ColumnText(list, 1)), L"00/00/0000"}) + padding;
+  const int size = widest({platform::Utf8ToWide(ColumnText(list, 2)), platform::Utf8ToWide(texts_.GetText("RBC_6")),
+                           L"0000.00 " + platform::Utf8ToWide(texts_.GetText("RBC_5"))}) + padding;
+  RECT client{};
+  GetClientRect(list, &client);
+  const int name = std::max(layout_.Px(1000), static_cast<int>(client.right) -
+                                                  GetSystemMetrics(SM_CXVSCROLL) - date - size);
+  ListView_SetColumnWidth(list, 0, name);
+  ListView_SetColumnWidth(list, 1, date);
+  ListView_SetColumnWidth(list, 2, size);
 }
 
 }  // namespace shell
