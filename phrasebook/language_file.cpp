@@ -1,5 +1,7 @@
 #include "language_file.h"
 
+#include <algorithm>
+
 namespace phrasebook {
 namespace {
 
@@ -61,11 +63,25 @@ std::vector<LanguageSection> ParseLanguageFile(std::string_view content) {
   return sections;
 }
 
-void AddLanguageTexts(std::string_view content, std::string_view language, TextTable& table) {
-  for (LanguageSection& section : ParseLanguageFile(content)) {
+TextTable TextsOf(std::vector<LanguageSection> sections, std::string_view language) {
+  TextTable table;
+  for (LanguageSection& section : sections) {
     if (section.language != language) continue;
     for (auto& [id, text] : section.texts) table[id] = std::move(text);
   }
+  return table;
+}
+
+std::vector<std::string> LanguageNames(const std::vector<LanguageSection>& sections) {
+  std::vector<std::string> names;
+  for (const LanguageSection& section : sections)
+    if (std::ranges::find(names, section.language) == names.end()) names.push_back(section.language);
+  return names;
+}
+
+std::string ChosenLanguage(std::string_view stored, const std::vector<std::string>& offered) {
+  const bool on_offer = !stored.empty() && std::ranges::find(offered, stored) != offered.end();
+  return std::string(on_offer ? stored : kDefaultLanguage);
 }
 
 }  // namespace phrasebook

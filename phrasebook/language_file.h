@@ -32,8 +32,18 @@ std::vector<LanguageSection> ParseLanguageFile(std::string_view content);
 // Resolves the escapes of a text as written in a file.
 std::string UnescapeText(std::string_view raw);
 
-// Adds the texts of `language` found in `content` to `table`; a text
-// already in the table is replaced.
-void AddLanguageTexts(std::string_view content, std::string_view language, TextTable& table);
+// The language a user gets when no other is chosen, or the chosen one is gone.
+inline constexpr std::string_view kDefaultLanguage = "English";
+
+// The texts of `language` in `sections`: where several sections carry it,
+// a later text replaces an earlier one of the same ID.
+TextTable TextsOf(std::vector<LanguageSection> sections, std::string_view language);
+
+// The languages `sections` offer, each once, in the order they first appear.
+std::vector<std::string> LanguageNames(const std::vector<LanguageSection>& sections);
+
+// The language lookups use: `stored` when it is on offer (names compare
+// exactly, as written in the files), otherwise kDefaultLanguage.
+std::string ChosenLanguage(std::string_view stored, const std::vector<std::string>& offered);
 
 }  // namespace phrasebook

@@ -3,60 +3,31 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <vector>
+#include <optional>
 
+#include "encoding.h"
+#include "language_choice.h"
 #include "language_file.h"
+#include "library_module.h"
 
 namespace phrasebook {
 namespace {
 
-std::wstring WideFromUtf8(std::string_view text) {
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
-}
-
-std::string AnsiFromWide(std::wstring_view wide) {
-  const int size = static_cast<int>(wide.size());
-  std::string ansi(WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), size, ansi.data(), static_cast<int>(ansi.size()), nullptr, nullptr);
-  return ansi;
-}
-
 // The text in CP_ACP, cut to the area's size where a whole character ends:
 // a double-byte character or a surrogate pair is never split.
 std::string AnsiText(std::string_view utf8) {
-  const std::wstring wide = WideFromUtf8(utf8);
-  std::string ansi = AnsiFromWide(wide);
+  const std::wstring wide = ToWide(CP_UTF8, utf8);
+  std::string ansi = FromWide(CP_ACP, wide);
   if (ansi.size() <= kMaxTextBytes) return ansi;
   ansi.clear();
   for (std::size_t i = 0; i < wide.size();) {
     const std::size_t length = IS_HIGH_SURROGATE(wide[i]) && i + 1 < wide.size() ? 2 : 1;
-    const std::string character = AnsiFromWide(std::wstring_view(wide).substr(i, length));
+    const std::string character = FromWide(CP_ACP, std::wstring_view(wide).substr(i, length));
     if (ansi.size() + character.size() > kMaxTextBytes) break;
     ansi += character;
     i += length;
   }
   return ansi;
-}
-
-// The folder of this library, with a trailing backslash: the language
-// files travel with the library, whatever the current directory is.
-std::wstring LibraryFolder() {
-  HMODULE self = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&LibraryFolder), &self);
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(self, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
 bool HasLanguageExtension(std::wstring_view name) {
@@ -95,23 +66,41 @@ std::string FileContent(const std::wstring& file) {
   return content;
 }
 
-std::unordered_map<std::string, std::string> LoadTexts(const std::string& language) {
-  TextTable texts;
-  for (const auto& file : LanguageFiles(LibraryFolder())) AddLanguageTexts(FileContent(file), language, texts);
+// Every section of every language file beside the library, in the order
+// the files sort and the sections stand.
+std::vector<LanguageSection> SectionsBesideLibrary() {
+  std::vector<LanguageSection> sections;
+  for (const auto& file : LanguageFiles(LibraryFolder())) {
+    for (auto& section : ParseLanguageFile(FileContent(file))) sections.push_back(std::move(section));
+  }
+  return sections;
+}
+
+TextTable LoadTexts() {
+  std::vector<LanguageSection> sections = SectionsBesideLibrary();
+  const std::string language = ChosenLanguage(StoredLanguage(), LanguageNames(sections));
+  TextTable texts = TextsOf(std::move(sections), language);
   for (auto& [id, text] : texts) text = AnsiText(text);
+  return texts;
+}
+
+std::optional<TextTable>& LoadedTexts() {
+  static std::optional<TextTable> texts;
   return texts;
 }
 
 }  // namespace
 
-std::string CurrentLanguage() {
-  // The language choice dialog comes later; until then every lookup is English.
-  return "English";
-}
+std::vector<std::string> LanguagesOnOffer() { return LanguageNames(SectionsBesideLibrary()); }
+
+std::string CurrentLanguage() { return ChosenLanguage(StoredLanguage(), LanguagesOnOffer()); }
 
 const std::unordered_map<std::string, std::string>& CurrentTexts() {
-  static const auto texts = LoadTexts(CurrentLanguage());
-  return texts;
+  auto& texts = LoadedTexts();
+  if (!texts) texts = LoadTexts();
+  return *texts;
 }
+
+void ForgetTexts() { LoadedTexts().reset(); }
 
 }  // namespace phrasebook

@@ -82,11 +82,35 @@ TEST(ParseLanguageFile, EmptyOrSectionlessContentHasNoSections) {
   EXPECT_TRUE(ParseLanguageFile("A=1\nB=2").empty());
 }
 
-TEST(AddLanguageTexts, TakesOnlyTheChosenLanguageAndLaterTextsWin) {
-  TextTable table{{"A", "old"}, {"KEPT", "kept"}};
-  phrasebook::AddLanguageTexts("[English]\nA=one\n[Deutsch]\nA=eins\nB=zwei\n[English]\nA=new\n", "English",
-                               table);
-  EXPECT_EQ(table, (TextTable{{"A", "new"}, {"KEPT", "kept"}}));
+TEST(TextsOf, TakesOnlyTheChosenLanguageAndLaterTextsWin) {
+  auto sections = ParseLanguageFile("[English]\nA=one\nKEPT=kept\n[Deutsch]\nA=eins\nB=zwei\n");
+  for (auto& later : ParseLanguageFile("[English]\nA=new\n")) sections.push_back(std::move(later));
+  EXPECT_EQ(phrasebook::TextsOf(sections, "English"), (TextTable{{"A", "new"}, {"KEPT", "kept"}}));
+  EXPECT_EQ(phrasebook::TextsOf(sections, "Klingon"), TextTable{});
+}
+
+// --- The languages on offer and the chosen one ------------------------------
+
+TEST(LanguageNames, EachLanguageOnceInTheOrderItFirstAppears) {
+  const auto names = [](std::string_view content) { return phrasebook::LanguageNames(ParseLanguageFile(content)); };
+  EXPECT_EQ(names("[English]\nA=1\n[Espa\xC3\xB1ol]\nA=2\n[English]\nB=3\n[Deutsch]\n"),
+            (std::vector<std::string>{"English", "Espa\xC3\xB1ol", "Deutsch"}));
+  EXPECT_EQ(names(""), std::vector<std::string>{});
+}
+
+TEST(ChosenLanguage, TheStoredOneWhenOfferedOtherwiseEnglish) {
+  const std::vector<std::string> offered{"English", "Espa\xC3\xB1ol"};
+  const struct {
+    std::string stored, chosen;
+  } cases[] = {
+      {"Espa\xC3\xB1ol", "Espa\xC3\xB1ol"},
+      {"English", "English"},
+      {"", "English"},         // nothing stored
+      {"Klingon", "English"},  // no file offers it (any more)
+      {"espa\xC3\xB1ol", "English"},  // names compare exactly, as the files write them
+  };
+  for (const auto& c : cases) EXPECT_EQ(phrasebook::ChosenLanguage(c.stored, offered), c.chosen) << c.stored;
+  EXPECT_EQ(phrasebook::ChosenLanguage("Espa\xC3\xB1ol", {}), "English");
 }
 
 // --- The shipped language files ---------------------------------------------
@@ -101,7 +125,7 @@ std::vector<fs::path> LanguageFiles() {
 // Every text ID written as a string literal in the programs' sources.
 std::set<std::string> TextIdsInSources() {
   static const std::regex kId(
-      R"re("((HIVECARE_(REGCLEANER_|EXCLUDE_)?(STRING_)?[0-9]+)|RBC_[A-Za-z0-9]+|REGISTRY_BACKUP_[0-9]+|msgErrConnect|msgBrowser)")re");
+      R"re("((HIVECARE_(REGCLEANER_|EXCLUDE_)?(STRING_)?[0-9]+)|RBC_[A-Za-z0-9]+|REGISTRY_BACKUP_[0-9]+|msgErrConnect|msgBrowser|PHRASEBOOK_[A-Z0-9]+)")re");
   std::set<std::string> ids;
   for (const char* folder : {"src", "phrasebook"}) {
     for (const auto& entry : fs::recursive_directory_iterator(kSourceDir / folder)) {
