@@ -233,6 +233,11 @@ class LanguageChangerTest : public ::testing::Test {
     ASSERT_TRUE(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &language_));
   }
+  // Starts language.exe and waits for the library's dialog; null when none comes.
+  HWND StartLanguageToItsDialog() {
+    StartLanguage();
+    return language_.hProcess != nullptr ? WaitForDialog(language_.dwProcessId) : nullptr;
+  }
   // Waits for language.exe to end: true when it did, with exit code 0.
   bool LanguageEnds() {
     if (WaitForSingleObject(language_.hProcess, kPatience) != WAIT_OBJECT_0) return false;
@@ -291,8 +296,7 @@ class LanguageChangerTest : public ::testing::Test {
 
 TEST_F(LanguageChangerTest, ChoosingSpanishBringsTidemarkBackInSpanish) {
   PlaceAll();
-  StartLanguage();
-  HWND dialog = WaitForDialog(language_.dwProcessId);
+  HWND dialog = StartLanguageToItsDialog();
   ASSERT_NE(dialog, nullptr) << "no language dialog";
   EXPECT_EQ(GetForegroundWindow(), dialog) << "the dialog comes to the front";
   EXPECT_TRUE(ProcessesOf(Tidemark()).empty());
@@ -319,8 +323,7 @@ TEST_F(LanguageChangerTest, ChoosingSpanishBringsTidemarkBackInSpanish) {
 
 TEST_F(LanguageChangerTest, CancelStartsNothingAndStoresNothing) {
   PlaceAll();
-  StartLanguage();
-  HWND dialog = WaitForDialog(language_.dwProcessId);
+  HWND dialog = StartLanguageToItsDialog();
   ASSERT_NE(dialog, nullptr) << "no language dialog";
 
   Choose(dialog, L"Español", IDCANCEL);
@@ -342,8 +345,7 @@ TEST_F(LanguageChangerTest, AloneInAFolderItEndsWithoutAWord) {
 TEST_F(LanguageChangerTest, ConfirmingWithoutTidemarkBesideItEndsWithoutAWord) {
   PlaceAll();
   fs::remove(Tidemark());
-  StartLanguage();
-  HWND dialog = WaitForDialog(language_.dwProcessId);
+  HWND dialog = StartLanguageToItsDialog();
   ASSERT_NE(dialog, nullptr) << "no language dialog";
 
   Choose(dialog, L"Español", IDOK);
