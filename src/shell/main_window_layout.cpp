@@ -174,11 +174,7 @@ void MainWindow::SizeWindow() {
   SendMessageW(status, WM_SIZE, 0, 0);  // takes the height its font needs
   RECT bar{};
   GetWindowRect(status, &bar);
-  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
-  RECT outer{0, 0, 0, layout_.Px(kFooterBottom) + (bar.bottom - bar.top)};
-  AdjustWindowRectEx(&outer, style, FALSE, 0);
-  SetWindowPos(hwnd(), nullptr, 0, 0, layout_.Px(kWindowWidth), outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitWindow(hwnd(), layout_.Px(kWindowWidth), layout_.Px(kFooterBottom) + (bar.bottom - bar.top));
   SendMessageW(status, WM_SIZE, 0, 0);
   RECT client{};
   GetClientRect(hwnd(), &client);

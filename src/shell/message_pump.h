@@ -44,4 +44,8 @@ class MessagePump {
   bool skip_next_ = false;
 };
 
+// The programs' main loop: runs until WM_QUIT and returns its code. Tab,
+// Enter and the access keys work in whichever top-level window has them.
+int RunMessageLoop();
+
 }  // namespace shell

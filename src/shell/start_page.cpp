@@ -90,10 +90,7 @@ HWND StartPage::control(int id) const {
 // As wide as designed; as tall as the footer band plus whatever frame and
 // caption the system draws, so the buttons on the band stay in view.
 void StartPage::SizeWindow() {
-  RECT outer{0, 0, 0, layout_.Px(kFooterBottom)};
-  AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
-  SetWindowPos(hwnd(), nullptr, 0, 0, layout_.Px(kWindowWidth), outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  FitWindow(hwnd(), layout_.Px(kWindowWidth), layout_.Px(kFooterBottom));
 }
 
 HWND StartPage::Add(int id, const wchar_t* window_class, DWORD style, const TwipRect& place,

@@ -4,23 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "shell/controls.h"
 #include "shell/layout.h"
 #include "shell/message_pump.h"
 #include "tidemark_test_window.h"
 
 namespace {
 
+using shell::ColumnText;
 using tidemark_test::WindowText;
-
-std::string ColumnText(HWND list, int column) {
-  wchar_t buffer[256] = {};
-  LVCOLUMNW col{};
-  col.mask = LVCF_TEXT;
-  col.pszText = buffer;
-  col.cchTextMax = 256;
-  SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&col));
-  return platform::WideToUtf8(buffer);
-}
 
 // A control's rectangle in its window's client coordinates.
 RECT PlaceIn(HWND window, HWND control) {

@@ -11,6 +11,7 @@
 #include "platform/win32/win32_process_runner.h"
 #include "shell/backup_window.h"
 #include "shell/controls.h"
+#include "shell/message_pump.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   shell::RegisterControlClasses();
@@ -24,13 +25,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   if (!window.Create()) return 1;
   ShowWindow(window.hwnd(), show);
 
-  MSG msg{};
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    // Tab and the access keys in whichever window has them.
-    HWND top = GetAncestor(msg.hwnd, GA_ROOT);
-    if (top && IsDialogMessageW(top, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  return shell::RunMessageLoop();
 }

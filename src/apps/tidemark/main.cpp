@@ -8,6 +8,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
 #include "shell/controls.h"
+#include "shell/message_pump.h"
 #include "shell/main_window.h"
 #include "platform/win32/program_folder.h"
 
@@ -23,13 +24,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // ends here unseen.
   if (!window.Create(L"Local\\HivecareTidemark")) return window.another_copy_running() ? 0 : 1;
 
-  MSG msg{};
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    // Tab, Enter and the access keys in whichever window has them.
-    HWND top = GetAncestor(msg.hwnd, GA_ROOT);
-    if (top && IsDialogMessageW(top, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  return shell::RunMessageLoop();
 }
