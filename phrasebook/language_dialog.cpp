@@ -89,6 +89,9 @@ INT_PTR CALLBACK LanguageDialogProc(HWND dialog, UINT message, WPARAM wparam, LP
 // Shows the language choice, modal, and returns 1 when the user chose a
 // language and confirmed it (stored for this user), 0 otherwise.
 extern "C" short __stdcall ShowLangDlg() {
+  // The dialog speaks, and later lookups answer, in the language stored
+  // now, which another program may have changed since the texts were read.
+  phrasebook::ForgetTexts();
   std::vector<std::string> languages = phrasebook::LanguagesOnOffer();
   const INT_PTR result =
       DialogBoxParamW(phrasebook::LibraryModule(), MAKEINTRESOURCEW(PHRASEBOOK_LANGUAGE_DIALOG), nullptr,
