@@ -16,6 +16,7 @@
 
 #include "platform/win32/language_dialog.h"
 #include "platform/win32/phrasebook_texts.h"
+#include "saved_state.h"
 
 namespace {
 
@@ -31,13 +32,6 @@ fs::path TestFolder() {
   wchar_t path[MAX_PATH];
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   return fs::path(path).parent_path();
-}
-
-bool KeyExists(const wchar_t* path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
 }
 
 void SetChoice(DWORD type, const void* data, DWORD size) {
@@ -62,29 +56,7 @@ std::optional<std::wstring> StoredChoice() {
 // each test starts without one and leaves it, and the keys, as they were.
 class LanguageChoiceTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    DWORD size = 0;
-    had_value_ = RegGetValueW(HKEY_CURRENT_USER, kChoiceKey, kChoiceValue, RRF_RT_ANY, &type_, nullptr, &size) ==
-                 ERROR_SUCCESS;
-    data_.resize(size);
-    if (had_value_)
-      RegGetValueW(HKEY_CURRENT_USER, kChoiceKey, kChoiceValue, RRF_RT_ANY | RRF_NOEXPAND, &type_, data_.data(),
-                   &size);
-    ClearChoice();
-  }
-  void TearDown() override {
-    ClearChoice();
-    if (had_value_) SetChoice(type_, data_.data(), static_cast<DWORD>(data_.size()));
-    // Keys the test made go again; RegDeleteKeyW leaves a key with sub-keys.
-    if (!had_key_) RegDeleteKeyW(HKEY_CURRENT_USER, kChoiceKey);
-    if (!had_parent_) RegDeleteKeyW(HKEY_CURRENT_USER, kBelowSoftware);
-  }
-
-  const bool had_parent_ = KeyExists(kBelowSoftware);
-  const bool had_key_ = KeyExists(kChoiceKey);
-  bool had_value_ = false;
-  DWORD type_ = REG_NONE;
-  std::vector<BYTE> data_;
+  suite_test::SavedKey choice_{HKEY_CURRENT_USER, kChoiceKey, kBelowSoftware};
 };
 
 // --- The stored choice, as a program started afterwards sees it -------------
