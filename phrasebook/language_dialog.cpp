@@ -8,6 +8,7 @@
 #include "language_choice.h"
 #include "language_dialog_ids.h"
 #include "library_module.h"
+#include "platform/win32/window_icon.h"
 #include "text_store.h"
 
 namespace phrasebook {
@@ -48,22 +49,6 @@ void FillLanguages(HWND dialog, const std::vector<std::string>& languages) {
 }
 
 // Stores the selected language; the dialog confirms only what was stored.
-// The dialog wears the icon of the program that shows it (its group "AAA"),
-// as the suite's other windows do; none when the program has no such icon.
-void ShowCallerIcon(HWND dialog) {
-  const HINSTANCE program = GetModuleHandleW(nullptr);
-  const struct {
-    WPARAM kind;
-    int width_metric;
-    int height_metric;
-  } sizes[] = {{ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}};
-  for (const auto& size : sizes) {
-    HANDLE icon = LoadImageW(program, L"AAA", IMAGE_ICON, GetSystemMetrics(size.width_metric),
-                             GetSystemMetrics(size.height_metric), LR_SHARED);
-    SendMessageW(dialog, WM_SETICON, size.kind, reinterpret_cast<LPARAM>(icon));
-  }
-}
-
 void Confirm(HWND dialog) {
   const auto* languages = reinterpret_cast<const std::vector<std::string>*>(GetWindowLongPtrW(dialog, DWLP_USER));
   const LRESULT index = SendDlgItemMessageW(dialog, PHRASEBOOK_LANGUAGE_LIST, LB_GETCURSEL, 0, 0);
@@ -79,7 +64,8 @@ INT_PTR CALLBACK LanguageDialogProc(HWND dialog, UINT message, WPARAM wparam, LP
       SetWindowLongPtrW(dialog, DWLP_USER, lparam);
       ApplyTexts(dialog);
       FillLanguages(dialog, *reinterpret_cast<const std::vector<std::string>*>(lparam));
-      ShowCallerIcon(dialog);
+      // The calling program's icon group "AAA"; none when it has no such icon.
+      platform::SetWindowIcon(dialog, L"AAA", false);
       SetForegroundWindow(dialog);
       return TRUE;
     case WM_COMMAND:
